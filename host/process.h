@@ -20,7 +20,7 @@ std::vector<std::string> SplitCommandLine(std::string_view parameters);
 
 // A started program that can be waited for.
 class Process {
-public:
+  public:
     virtual ~Process() = default;
 };
 

@@ -10,7 +10,7 @@
 namespace tolvane {
 
 class TextFileReader {
-public:
+  public:
     TextFileReader() = default;
     ~TextFileReader();
     TextFileReader(const TextFileReader&) = delete;
@@ -23,7 +23,7 @@ public:
     bool ReadLine(std::string_view* line);
     void Close();
 
-private:
+  private:
     std::FILE* m_file = nullptr;
     std::unique_ptr<char[]> m_buffer;
     std::size_t m_begin = 0;  // first unread byte in m_buffer
@@ -37,7 +37,7 @@ private:
 // renames over the target. Nothing is changed until Commit succeeds; a writer destroyed
 // without Commit removes its temporary file.
 class TextFileWriter {
-public:
+  public:
     TextFileWriter() = default;
     ~TextFileWriter();
     TextFileWriter(const TextFileWriter&) = delete;
@@ -54,10 +54,10 @@ public:
     // then the target is unchanged.
     bool Commit();
 
-private:
+  private:
     std::FILE* m_file = nullptr;
-    std::string m_tempPath;   // host path of the temporary file
-    std::string m_targetPath; // host path of the target
+    std::string m_tempPath;    // host path of the temporary file
+    std::string m_targetPath;  // host path of the target
     bool m_failed = false;
 };
 

@@ -1,0 +1,112 @@
+#pragma once
+// The main dialog: the program's only top-level window. It guides the person through three
+// steps (choose a process, choose its dates on the calendar, run it), holds the sales recap in
+// its report list, and at start-up stages the POS files and looks up the store.
+#include <string>
+
+#include "controls/btn_enh.h"
+#include "controls/sort_list_ctrl.h"
+#include "framework/dialog.h"
+#include "framework/month_cal_ctrl.h"
+
+namespace tolvane {
+
+class CReportsDlg : public Dialog {
+  public:
+    CReportsDlg();
+
+    static constexpr int kRecapColumnCount = 13;
+
+    // Members in the order of their roles; the names are those used throughout the program.
+    std::string m_strStopDate;         // long text of the stop date
+    std::string m_strStartDate;        // long text of the start date
+    std::string m_strPrintParameters;  // parameter line for the report-printing program
+    std::string m_strLocation1;        // store location lines, 24 characters each
+    std::string m_strLocation2;
+    std::string m_strLocation3;
+    std::string m_strLocation4;
+    int m_nDayCount = 0;   // queue files taken so far in a scan
+    int m_nItemCount = 0;  // rows of the recap
+    int m_nColumnCount = 0;
+    int m_nColumnWidth[kRecapColumnCount] = {};
+    bool m_bStartChosen = false;
+    bool m_bStopChosen = false;
+    std::string m_strBDriveDir;  // queue file directory, ending in a backslash
+    std::string m_strRootDir;    // root of the POS server's drive C:, ending in a backslash
+    std::string m_strStoreNumber;
+    std::string m_strStartQueueFile;
+    std::string m_strStopQueueFile;
+    std::string m_strRecapFile;  // path of the recap file last written
+    int m_nStartYear = 0;
+    int m_nStartDay = 0;
+    int m_nStartMonth = 0;
+    bool m_bSalesRecap = false;
+    bool m_bWorkSheet = false;
+    std::string m_strComputerName;
+    std::string m_strServerName;
+
+    CSortListCtrl m_List;       // 1026
+    CMonthCalCtrl m_Calendar;   // 1004
+    CBtnEnh m_btnStart;         // 1003, shows the start date
+    CBtnEnh m_btnStop;          // 1005, shows the stop date
+    CBtnEnh m_btnSalesRecap;    // 1002
+    CBtnEnh m_btnWorkSheet;     // 1001
+    CBtnEnh m_btnBanner;        // 1034, the status banner
+    CBtnEnh m_btnBack;          // 1037
+    CBtnEnh m_btnWriteFile;     // 1038
+    CBtnEnh m_btnPrintDisplay;  // 1044
+
+    // --- Process selection and report dates ---
+    void ShowBanner(std::string_view text);
+    // 0: selection layout, no process and no dates; 1: result layout. Other values do nothing.
+    void SetDisplayMode(int mode);
+    void OnClickDailySalesRecap();
+    void OnClickDailyWorkSheet();
+    void OnClickBack();
+    void OnClickExit();
+    void OnSelectDate(const Notification& notification, long* result);
+    void RunSalesRecap();
+    void RunWorkSheet();
+
+    // --- Server resolution (start-up) ---
+    // Resolves the POS server from the command line and this computer's name into
+    // m_strServerName, m_strComputerName and m_strRootDir; returns true when it is local.
+    bool ResolveServer(std::string_view commandLine);
+    bool IsServerLocal() const { return m_bServerLocal; }
+
+    // --- Start-up staging ---
+    void StageFiles();
+    static bool DirectoryExists(std::string_view path);
+    static bool MakeDirectory(std::string_view path);
+
+    // --- Store lookup ---
+    void LookUpStoreLocation();
+
+    // --- Sales recap ---
+    void PrepareRecapList();
+    void LoadSalesDefinitions();
+    void SetRecapCell(int row, int column, std::string_view text);
+    void ScanQueueFiles();
+    void TallyQueueFile(std::string_view name);
+    void ComputeTotalUnits();
+    void OnClickWriteFile();
+    void WriteRecapFile();
+    void OnClickPrintDisplay();
+    std::string BuildPrintParameters(std::string_view title, std::string_view file) const;
+    void RunPrintTool();
+
+  protected:
+    bool OnInitDialog() override;
+    void DoDataExchange(DataExchange& dx) override;
+    bool OnClickEvent(int id) override;
+    bool OnNotifyEvent(const Notification& notification, long* result) override;
+    void OnSysCommand(unsigned command, long parameter) override;
+
+  private:
+    bool m_bServerLocal = true;
+};
+
+// Long date text and queue file name of a date, as the main dialog forms them.
+std::string QueueFileName(const Date& date);
+
+}  // namespace tolvane
