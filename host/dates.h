@@ -13,6 +13,7 @@ struct Date {
 
 bool IsLeapYear(int year);
 int DaysInMonth(int year, int month);
+// A real day of the years 1 to 9999.
 bool IsValidDate(const Date& date);
 // 0 = Sunday ... 6 = Saturday.
 int DayOfWeek(const Date& date);

@@ -26,18 +26,21 @@ bool CopyFileTo(std::string_view source, std::string_view destination, bool fail
 // Deletes one file (never a directory).
 bool RemoveFile(std::string_view path);
 
-// Creates one directory; the parent must exist. False when it exists already or cannot be made.
+// Creates one directory; the parent must exist. False when it exists already (also as a
+// file) or cannot be made.
 bool CreateOneDirectory(std::string_view path);
 
 // Renames a file, replacing the destination.
 bool RenameFile(std::string_view from, std::string_view to);
 
 // The bare names of the entries that match a pattern such as "C:\BDrive\QU*.que": the last
-// component is the wildcard, matched without regard to case. Order is the host's listing order.
-// An unreachable directory gives an empty list.
+// component is the wildcard, matched without regard to case. Files and directories both
+// match, as in a Windows listing; "." and ".." never appear. Order is the host's listing
+// order (not sorted). An unreachable directory, or a pattern ending in a separator, gives an
+// empty list.
 std::vector<std::string> ListDirectory(std::string_view pattern);
 
-// Reads a whole file into bytes. False when it cannot be opened or read.
+// Reads a whole file into bytes. False when it cannot be opened or read, or is a directory.
 bool ReadFileBytes(std::string_view path, std::string* bytes);
 
 }  // namespace tolvane

@@ -9,10 +9,16 @@
 //     $XDG_DATA_HOME/tolvane/unc);
 //   - another drive letter X: is the sibling directory drive_x of the drive C: directory;
 //   - a path that begins with a single '/' is already a path of this host and is kept;
+//   - "\POS\WS.csv" (no drive) is on drive C:, and "C:name" starts at the drive's root;
 //   - any other path is relative to the current directory;
-//   - both '\' and '/' separate components;
+//   - both '\' and '/' separate components; empty components and "." are skipped; ".."
+//     removes the component before it but never climbs above a drive's root or above the
+//     \\SERVER\SHARE of a UNC path; a trailing separator is dropped;
 //   - each component that exists is found without regard to letter case (the Windows file
-//     system ignores case); components that do not exist keep the case written.
+//     system ignores case): the name as written when it exists, else the first entry of the
+//     directory that differs only in case; components that do not exist keep the case
+//     written.
+// The environment is read on every call.
 #include <string>
 #include <string_view>
 

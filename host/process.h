@@ -18,26 +18,33 @@ namespace tolvane {
 // An empty quoted argument ("") is an argument of its own.
 std::vector<std::string> SplitCommandLine(std::string_view parameters);
 
-// A started program that can be waited for.
+// A started program that can be waited for (WaitForProcess). Dropping the handle does not
+// stop the program; its exit status is still collected, so it leaves no zombie behind.
 class Process {
   public:
     virtual ~Process() = default;
 };
 
 // Starts a program as the shell would: `file` (a Windows path or a bare name) is found as
-// given, else in the working directory, else on PATH; `parameters` is split with
-// SplitCommandLine; the program runs in the working directory `directory` (a Windows path;
-// empty means the current directory).
+// given, else in the working directory, else (a bare name) on PATH; `parameters` is split
+// with SplitCommandLine; the program runs in the working directory `directory` (a Windows
+// path; empty means the current directory). Outside Windows a name ending in ".exe" that is
+// not found is also looked for without the extension ("Tabulo.exe", then "Tabulo"), each
+// place in turn.
 // Returns the shell's result: above 32 when the program was started, 32 or less when it
-// failed (2 = file not found, 3 = path not found, 5 = access denied, 8 = out of memory).
-// When `process` is given and the program started, it receives a handle to wait on.
+// failed (2 = file not found, 3 = path not found (the working directory), 5 = access denied
+// (not executable), 8 = out of memory, 11 = not a program the system can run).
+// When `process` is given and the program started, it receives a handle to wait on; without
+// it the program runs on by itself and nobody needs to wait for it.
 int ShellStart(std::string_view file, std::string_view parameters, std::string_view directory,
                std::unique_ptr<Process>* process = nullptr);
 
 enum class WaitResult { kEnded, kTimedOut, kFailed };
 
-// Waits for a started program to end, at most timeoutMs milliseconds (-1 = no limit).
-// On kEnded, *exitCode holds the program's exit code.
+// Waits for a started program to end, at most timeoutMs milliseconds (-1 = no limit, 0 =
+// just look). On kEnded, *exitCode (when given) holds the program's exit code; a program
+// ended by a signal gives 128 + the signal number. Waiting again after kEnded gives kEnded
+// and the same code.
 WaitResult WaitForProcess(Process& process, int timeoutMs, int* exitCode);
 
 }  // namespace tolvane
