@@ -105,8 +105,8 @@ void Dialog::Rebind(int id, Control& member) {
             continue;
         }
         // A member must be of the class the template's kind makes.
-        const Control& made = *MakeControl(current->Kind());
-        if (typeid(member) != typeid(made)) {
+        std::unique_ptr<Control> made = MakeControl(current->Kind());
+        if (typeid(member) != typeid(*made)) {
             std::abort();
         }
         member.Create(*current->Template());
