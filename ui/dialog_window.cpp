@@ -293,6 +293,8 @@ QWidget* DialogWindow::MakeWidget(Control& control, const QRect& geometry) {
             calendar->setMinimumDate(QDate(1601, 1, 1));
             calendar->setMaximumDate(QDate(9999, 12, 31));
             calendar->setFocusPolicy(Qt::NoFocus);
+            // Weeks run Sunday to Saturday in the store, as its work sheet weeks do.
+            calendar->setFirstDayOfWeek(Qt::Sunday);
             // Only a click on a day is an explicit selection; paging through the months is not.
             connect(calendar, &QCalendarWidget::clicked, this, [this, id, &control](QDate date) {
                 if (m_dialog.IsEnded() || !date.isValid()) {

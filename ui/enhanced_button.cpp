@@ -74,8 +74,8 @@ void EnhancedButton::paintEvent(QPaintEvent*) {
 
     // The caption's font grows with the button, within reason, and shrinks until it fits.
     QFont font = this->font();
-    font.setBold(!m_bDisplayOnly || m_backColor.has_value());
-    int pixelSize = std::clamp(static_cast<int>(frame.height() / 3.2), 11, 22);
+    font.setBold(true);
+    int pixelSize = std::clamp(static_cast<int>(frame.height() / 2.6), 11, 24);
     int flags = Qt::AlignCenter | Qt::TextWordWrap;
     for (; pixelSize > 8; --pixelSize) {
         font.setPixelSize(pixelSize);

@@ -7,9 +7,16 @@
 
 #include "framework/backend.h"
 
+// The resources live in a static library, which registers them only when asked to; the macro
+// must be used outside any namespace.
+static void InitResources() {
+    Q_INIT_RESOURCE(tolvane);
+}
+
 namespace tolvane {
 
 void SetUpApplication(int argc, char* argv[]) {
+    InitResources();
     if (argc > 0) {
         SetAppNameFromPath(argv[0]);
     }
