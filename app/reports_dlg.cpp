@@ -100,6 +100,7 @@ bool CReportsDlg::OnInitDialog() {
         local ? std::string("C:\\BDrive\\") : "\\\\" + m_strServerName + "\\C\\BDrive\\";
 
     m_strLocation1 = m_strLocation2 = m_strLocation3 = m_strLocation4 = std::string(24, ' ');
+    LookUpStoreLocation();
 
     SetDisplayMode(0);
     m_nStartYear = 0;
