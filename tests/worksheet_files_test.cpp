@@ -175,12 +175,12 @@ TEST_F(SheetFilesTest, WeeklySheetFieldsEndAtTheirCommas) {
 }
 
 TEST_F(SheetFilesTest, SaveWritesEveryRowPastEmptyDescriptionsAndAThousandRows) {
-    std::string spec;
+    std::string items;
     for (int item = 0; item < 1205; ++item) {
-        spec += item == 1 ? "\r\n"
-                          : "Item " + std::to_string(item) + "," + std::to_string(item) + ",\r\n";
+        items += item == 1 ? "\r\n"
+                           : "Item " + std::to_string(item) + "," + std::to_string(item) + ",\r\n";
     }
-    env.drive.WriteFile(kSpecFile, spec);
+    env.drive.WriteFile(kSpecFile, items);
     CWorkSheetDlg sheet;
     Open(sheet);
     ASSERT_EQ(sheet.m_lstSheet.GetItemCount(), 1205);

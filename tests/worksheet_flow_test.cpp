@@ -194,7 +194,6 @@ TEST_F(WorkSheetFlowTest, EntriesSavedAndOpenedAgain) {
 
 TEST_F(WorkSheetFlowTest, EveryWayOutLeavesTheMainDialogInItsSelectionLayout) {
     const std::string created = [&] {
-        std::string file;
         RunSheet([](CWorkSheetDlg& sheet) { Click(sheet, 1043); });
         return env.drive.ReadFile(kWeekFile);
     }();

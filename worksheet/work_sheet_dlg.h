@@ -85,11 +85,13 @@ class CWorkSheetDlg : public Dialog, public KeypadSheet {
     void UpdateGroupTotal(int row, int column) override;
 
     // --- The week's files ---
-    // Names the week's file and fills the table from it. A week without a file, or whose file
-    // was created in another year's week (that file is kept under a name with its date stamp),
-    // starts from the specification file and is written at once; without the specification
-    // file the table stays empty and " Work Sheet specification file missing" is shown.
-    // Creates C:\Store\WS when it is missing.
+    // Names the week's file and fills the table from it. A week without a file starts from the
+    // specification file and is written at once, in the layout Save writes. So does a week
+    // whose file was created in another year's week (that file is first kept under a name with
+    // its date stamp) and a week whose file is no saved sheet (a plain copy of the
+    // specification, holding no entries). Without the specification file the table stays
+    // empty and " Work Sheet specification file missing" is shown. Creates C:\Store\WS when it
+    // is missing.
     void LoadSheet();
     // Fills the (emptied) table from the specification file `source`: description and
     // inventory number of each line, with the store identifier, the date stamp and the line
