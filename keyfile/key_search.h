@@ -36,7 +36,11 @@ enum FindMode : int {
 // cycle, or a walking mode was asked to go on from a node that had failed to load. After
 // FIND_NEXT has run off the end the cursor stays just past the last entry, so FIND_PREVIOUS
 // returns the last live entry; likewise the other way round. Empty leaves reached over the
-// neighbour links are passed over.
+// neighbour links are passed over, and FIND_AT_OR_BEFORE that ends in an empty leaf goes on
+// backwards as from a void entry. Right after OpenIndex the cursor is on the root node's first
+// entry: a walk then steps through the root, a leaf only in a one-level index, so walks
+// normally follow a search.
+// REQUIRES: recordUnit and status are not null.
 bool FindKey(IndexFile& index, int mode, std::span<std::uint8_t> key, std::uint16_t* recordUnit,
              std::uint8_t* status);
 

@@ -3,16 +3,14 @@
 
 #include <array>
 #include <cstring>
-#include <filesystem>
-#include <fstream>
 #include <functional>
-#include <iterator>
 
 #include "keyfile/index_node.h"
+#include "keyfile/key_file_error.h"
 #include "keyfile/little_endian.h"
-#include "keyfile/stdio_block_file.h"
 #include "keyfile/store_location.h"
 #include "support/keyfile_fixtures.h"
+#include "support/temp_drive.h"
 
 namespace tolvane::test {
 namespace {
@@ -251,36 +249,29 @@ TEST(StoreLocationTest, EveryTruncationOfEitherFileIsSafe) {
     }
 }
 
-TEST(StoreLocationTest, ReadsRealFiles) {
-    const std::filesystem::path dir =
-        std::filesystem::temp_directory_path() /
-        ("tolvane_store_location_" +
-         std::to_string(testing::UnitTest::GetInstance()->random_seed()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
+TEST(StoreLocationTest, ReadsTheStoreMasterFileByItsWindowsPaths) {
+    TempDrive drive;
     const StoreFiles files =
-        MakeStoreFiles(29, StoreRecord({"Brindlemoor Grill", "Harbour Road", "", ""}, 1600));
-    std::ofstream((dir / "POS-B").string(), std::ios::binary) << files.data;
-    std::ofstream((dir / "POS-B.XXX").string(), std::ios::binary) << files.index.m_bytes;
-    const BlockFileOpener open = [&dir](std::string_view name) {
-        return OpenStdioBlockFile((dir / std::string(name)).string());
-    };
+        MakeStoreFiles(32, StoreRecord({"Brindlemoor Grill", "Harbour Road", "", ""}, 1600));
     StoreLocation location = Sentinel();
-    EXPECT_TRUE(LookUpStoreLocation(open, "POS-B", "POS-B.XXX", &location));
+    EXPECT_FALSE(LookUpStoreLocation(kDataPath, kIndexPath, &location));
+    EXPECT_TRUE(Same(location, Sentinel()));
+
+    ASSERT_TRUE(drive.WriteFile(kDataPath, files.data));
+    EXPECT_FALSE(LookUpStoreLocation(kDataPath, kIndexPath, &location));
+    EXPECT_TRUE(Same(location, Sentinel()));
+    EXPECT_EQ(drive.ReadFile(kDataPath), files.data);  // closed again, flag 0
+
+    ASSERT_TRUE(drive.WriteFile(kIndexPath, files.index.m_bytes));
+    ASSERT_TRUE(LookUpStoreLocation(kDataPath, kIndexPath, &location));
     EXPECT_EQ(location.m_strStoreNumber, "1600");
     EXPECT_EQ(location.m_strLocation1, "Brindlemoor Grill");
     EXPECT_EQ(location.m_strLocation2, std::string(12, ' ') + "Harbour Road");
-    const auto read = [&dir](const char* name) {
-        std::ifstream in((dir / name).string(), std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), {});
-    };
-    EXPECT_EQ(read("POS-B"), files.data);
-    EXPECT_EQ(read("POS-B.XXX"), files.index.m_bytes);
-    StoreLocation missing = Sentinel();
-    EXPECT_FALSE(LookUpStoreLocation(open, "POS-B", "POS-C.XXX", &missing));
-    EXPECT_TRUE(Same(missing, Sentinel()));
-    EXPECT_EQ(read("POS-B"), files.data);
-    std::filesystem::remove_all(dir);
+    EXPECT_EQ(drive.ReadFile(kDataPath), files.data);
+    EXPECT_EQ(drive.ReadFile(kIndexPath), files.index.m_bytes);
+
+    EXPECT_FALSE(OpenIndex("C:\\Report\\POS-C.XXX"));
+    EXPECT_EQ(KeyFileError(), KFE_OPEN);
 }
 
 }  // namespace
