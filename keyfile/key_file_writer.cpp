@@ -57,30 +57,30 @@ void PutBlock(std::string* bytes, std::uint32_t unit, const Block& block) {
 
 }  // namespace
 
-bool BuildIndexFile(const IndexFileSpec& spec, BuiltIndex* built, std::string* error) {
-    if (spec.m_nKeyLength < 1 || spec.m_nKeyLength > 32) {
+bool BuildIndexFile(const IndexFilePlan& plan, BuiltIndex* built, std::string* error) {
+    if (plan.m_nKeyLength < 1 || plan.m_nKeyLength > 32) {
         return Fail(error, "key length must be 1 to 32");
     }
-    const std::size_t keyLength = static_cast<std::size_t>(spec.m_nKeyLength);
+    const std::size_t keyLength = static_cast<std::size_t>(plan.m_nKeyLength);
     const std::size_t maxPerNode = MaxEntriesPerNode(keyLength);
     const std::size_t perLeaf =
-        spec.m_nEntriesPerLeaf == 0 ? maxPerNode : static_cast<std::size_t>(spec.m_nEntriesPerLeaf);
-    const std::size_t perBranch = spec.m_nEntriesPerBranch == 0
+        plan.m_nEntriesPerLeaf == 0 ? maxPerNode : static_cast<std::size_t>(plan.m_nEntriesPerLeaf);
+    const std::size_t perBranch = plan.m_nEntriesPerBranch == 0
                                       ? maxPerNode
-                                      : static_cast<std::size_t>(spec.m_nEntriesPerBranch);
-    if (spec.m_nEntriesPerLeaf < 0 || perLeaf < 1 || perLeaf > maxPerNode) {
+                                      : static_cast<std::size_t>(plan.m_nEntriesPerBranch);
+    if (plan.m_nEntriesPerLeaf < 0 || perLeaf < 1 || perLeaf > maxPerNode) {
         return Fail(error, "entries per leaf must be 1 to " + std::to_string(maxPerNode));
     }
     // A branch of one entry would never let the levels narrow down to one root.
-    if (spec.m_nEntriesPerBranch < 0 || perBranch < 2 || perBranch > maxPerNode) {
+    if (plan.m_nEntriesPerBranch < 0 || perBranch < 2 || perBranch > maxPerNode) {
         return Fail(error, "entries per branch must be 2 to " + std::to_string(maxPerNode));
     }
-    if (spec.m_nLeafKind == kBranchKind) {
+    if (plan.m_nLeafKind == kBranchKind) {
         return Fail(error, "the leaf kind must not be the branch kind 0");
     }
 
     std::vector<PendingEntry> leafEntries;
-    for (const IndexEntry& entry : spec.m_entries) {
+    for (const IndexEntry& entry : plan.m_entries) {
         if (entry.m_strKey.size() != keyLength) {
             return Fail(error, "key of " + std::to_string(entry.m_strKey.size()) +
                                    " bytes in an index of key length " + std::to_string(keyLength));
@@ -132,7 +132,7 @@ bool BuildIndexFile(const IndexFileSpec& spec, BuiltIndex* built, std::string* e
     EncodeU16(&header[0], built->m_levels[0][0]);
     EncodeU16(&header[2], static_cast<std::uint16_t>(keyLength));
     PutBlock(&bytes, kHeaderUnit, header);
-    PutBlock(&bytes, kSpareUnit, spec.m_spare);
+    PutBlock(&bytes, kSpareUnit, plan.m_spare);
 
     for (std::size_t level = 0; level < levels.size(); ++level) {
         const bool leaf = level + 1 == levels.size();
@@ -140,7 +140,7 @@ bool BuildIndexFile(const IndexFileSpec& spec, BuiltIndex* built, std::string* e
         for (std::size_t i = 0; i < levels[level].size(); ++i) {
             const PendingNode& entries = levels[level][i];
             Block node{};
-            node[0] = leaf ? spec.m_nLeafKind : kBranchKind;
+            node[0] = leaf ? plan.m_nLeafKind : kBranchKind;
             EncodeU16(&node[1], i + 1 < units.size() ? units[i + 1] : 0);
             EncodeU16(&node[3], i > 0 ? units[i - 1] : 0);
             node[5] = static_cast<std::uint8_t>(entries.size());
@@ -163,24 +163,24 @@ std::uint32_t DataRecordUnit(int reservedBlocks, std::size_t recordIndex) {
                     static_cast<std::uint32_t>(recordIndex));
 }
 
-bool BuildDataFile(const DataFileSpec& spec, std::string* bytes, std::string* error) {
+bool BuildDataFile(const DataFilePlan& plan, std::string* bytes, std::string* error) {
     // The spare block at unit 3 is the first reserved block, so there is at least one.
-    if (spec.m_nReservedBlocks < 1 || spec.m_nReservedBlocks > 0x7FFE) {
+    if (plan.m_nReservedBlocks < 1 || plan.m_nReservedBlocks > 0x7FFE) {
         return Fail(error, "reserved block count must be 1 to 32766");
     }
-    if (!spec.m_records.empty() &&
-        DataRecordUnit(spec.m_nReservedBlocks, spec.m_records.size() - 1) > kMaxUnit) {
+    if (!plan.m_records.empty() &&
+        DataRecordUnit(plan.m_nReservedBlocks, plan.m_records.size() - 1) > kMaxUnit) {
         return Fail(error, "too many records for 16-bit units");
     }
     bytes->clear();
     Block header{};
-    EncodeU16(&header[kReservedBlocksOffset], static_cast<std::uint16_t>(spec.m_nReservedBlocks));
+    EncodeU16(&header[kReservedBlocksOffset], static_cast<std::uint16_t>(plan.m_nReservedBlocks));
     PutBlock(bytes, kHeaderUnit, header);
-    for (int i = 0; i < spec.m_nReservedBlocks; ++i) {
+    for (int i = 0; i < plan.m_nReservedBlocks; ++i) {
         PutBlock(bytes, kSpareUnit + 2 * static_cast<std::uint32_t>(i), Block{});
     }
-    for (std::size_t i = 0; i < spec.m_records.size(); ++i) {
-        PutBlock(bytes, DataRecordUnit(spec.m_nReservedBlocks, i), spec.m_records[i]);
+    for (std::size_t i = 0; i < plan.m_records.size(); ++i) {
+        PutBlock(bytes, DataRecordUnit(plan.m_nReservedBlocks, i), plan.m_records[i]);
     }
     return true;
 }

@@ -20,7 +20,7 @@ struct IndexEntry {
     std::uint16_t m_nRecordUnit = 0;
 };
 
-struct IndexFileSpec {
+struct IndexFilePlan {
     int m_nKeyLength = 0;               // 1 to 32
     std::vector<IndexEntry> m_entries;  // any order; keys must differ
     int m_nEntriesPerLeaf = 0;          // entries packed into each leaf; 0 = as many as fit
@@ -43,12 +43,12 @@ struct BuiltIndex {
 // first key under that node and whose pointer is its unit, until one node remains: the root.
 // The nodes of every level are linked to their right and left neighbours. No entries give a
 // root leaf without entries. The header names the root and the key length, with the in-use
-// flag 0. Returns false with a reason in *error when the spec cannot be built: key length
+// flag 0. Returns false with a reason in *error when the plan cannot be built: key length
 // outside 1 to 32, a key of another length, two equal keys, a packing that does not fit in a
 // node, or more nodes than 16-bit units can address.
-bool BuildIndexFile(const IndexFileSpec& spec, BuiltIndex* built, std::string* error);
+bool BuildIndexFile(const IndexFilePlan& plan, BuiltIndex* built, std::string* error);
 
-struct DataFileSpec {
+struct DataFilePlan {
     int m_nReservedBlocks = 1;     // M: blocks between the header and the first record; the
                                    // first of them is the spare block at unit 3
     std::vector<Block> m_records;  // stored from unit 3 + 2M on, one block each
@@ -61,6 +61,6 @@ std::uint32_t DataRecordUnit(int reservedBlocks, std::size_t recordIndex);
 // Builds a data file: header with M and the in-use flag 0, M zero-filled reserved blocks,
 // then the records. Returns false with a reason in *error when M is not 1 to 32766 or a
 // record's unit would not fit in 16 bits.
-bool BuildDataFile(const DataFileSpec& spec, std::string* bytes, std::string* error);
+bool BuildDataFile(const DataFilePlan& plan, std::string* bytes, std::string* error);
 
 }  // namespace tolvane

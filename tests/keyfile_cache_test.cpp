@@ -16,13 +16,13 @@ namespace {
 class NodeCacheTest : public testing::Test {
   protected:
     void SetUp() override {
-        IndexFileSpec spec;
-        spec.m_nKeyLength = 4;
-        spec.m_nEntriesPerLeaf = 1;
+        IndexFilePlan plan;
+        plan.m_nKeyLength = 4;
+        plan.m_nEntriesPerLeaf = 1;
         for (int i = 0; i < 20; ++i) {
-            spec.m_entries.push_back({FamilyKey(4, i), 0, static_cast<std::uint16_t>(3 + 2 * i)});
+            plan.m_entries.push_back({FamilyKey(4, i), 0, static_cast<std::uint16_t>(3 + 2 * i)});
         }
-        m_built = BuildIndex(spec);
+        m_built = BuildIndex(plan);
         ASSERT_EQ(m_built.m_levels.size(), 2u);
         m_file = MakeMemoryFile(m_built.m_bytes);
         m_index = OpenMemoryIndex(m_file);
@@ -112,14 +112,14 @@ TEST_F(NodeCacheTest, LoadOfUnitZeroFailsWithoutTouchingFreeSlots) {
 }
 
 TEST(NodeCacheDescentTest, RepeatedSearchesAreServedFromTheCache) {
-    IndexFileSpec spec;
-    spec.m_nKeyLength = 29;
-    spec.m_nEntriesPerLeaf = 2;
-    spec.m_nEntriesPerBranch = 2;
+    IndexFilePlan plan;
+    plan.m_nKeyLength = 29;
+    plan.m_nEntriesPerLeaf = 2;
+    plan.m_nEntriesPerBranch = 2;
     for (int i = 0; i < 8; ++i) {
-        spec.m_entries.push_back({FamilyKey(29, i), 0, static_cast<std::uint16_t>(3 + 2 * i)});
+        plan.m_entries.push_back({FamilyKey(29, i), 0, static_cast<std::uint16_t>(3 + 2 * i)});
     }
-    const BuiltIndex built = BuildIndex(spec);
+    const BuiltIndex built = BuildIndex(plan);
     ASSERT_EQ(built.m_levels.size(), 3u);
     auto file = MakeMemoryFile(built.m_bytes);
     IndexHandle index = OpenMemoryIndex(file);

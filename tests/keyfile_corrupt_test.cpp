@@ -19,15 +19,15 @@ constexpr int kEntries = 15;
 
 // Three levels: the root, three branches, eight leaves of two entries (the last holds one).
 BuiltIndex ThreeLevelIndex(std::uint8_t status = 0) {
-    IndexFileSpec spec;
-    spec.m_nKeyLength = kKeyLength;
-    spec.m_nEntriesPerLeaf = 2;
-    spec.m_nEntriesPerBranch = 3;
+    IndexFilePlan plan;
+    plan.m_nKeyLength = kKeyLength;
+    plan.m_nEntriesPerLeaf = 2;
+    plan.m_nEntriesPerBranch = 3;
     for (int i = 0; i < kEntries; ++i) {
-        spec.m_entries.push_back(
+        plan.m_entries.push_back(
             {FamilyKey(kKeyLength, i), status, static_cast<std::uint16_t>(3 + 2 * i)});
     }
-    return BuildIndex(spec);
+    return BuildIndex(plan);
 }
 
 std::size_t NodeOffset(std::uint16_t unit) {

@@ -51,19 +51,19 @@ std::string ValidBytes(Kind kind) {
         spare[i] = static_cast<std::uint8_t>(i * 7 + 1);
     }
     if (kind == Kind::kIndex) {
-        IndexFileSpec spec;
-        spec.m_nKeyLength = 6;
-        spec.m_nEntriesPerLeaf = 2;
-        spec.m_spare = spare;
+        IndexFilePlan plan;
+        plan.m_nKeyLength = 6;
+        plan.m_nEntriesPerLeaf = 2;
+        plan.m_spare = spare;
         for (int i = 0; i < 5; ++i) {
-            spec.m_entries.push_back({FamilyKey(6, i), 0, static_cast<std::uint16_t>(7 + 2 * i)});
+            plan.m_entries.push_back({FamilyKey(6, i), 0, static_cast<std::uint16_t>(7 + 2 * i)});
         }
-        return BuildIndex(spec).m_bytes;
+        return BuildIndex(plan).m_bytes;
     }
-    DataFileSpec spec;
-    spec.m_nReservedBlocks = 2;
-    spec.m_records.assign(3, Block{});
-    std::string bytes = BuildData(spec);
+    DataFilePlan plan;
+    plan.m_nReservedBlocks = 2;
+    plan.m_records.assign(3, Block{});
+    std::string bytes = BuildData(plan);
     std::copy(spare.begin(), spare.end(), bytes.begin() + 256);
     return bytes;
 }
@@ -242,14 +242,14 @@ INSTANTIATE_TEST_SUITE_P(Kinds, OpenCloseTest, testing::Values(Kind::kIndex, Kin
 TEST(BlockTransferTest, UnitZeroAndShortBlocksAreIoErrors) {
     // Header, two reserved blocks, then records at units 7 and 9; cut in the middle of the
     // second record.
-    DataFileSpec spec;
-    spec.m_nReservedBlocks = 2;
+    DataFilePlan plan;
+    plan.m_nReservedBlocks = 2;
     Block first{};
     first.fill(0x11);
     Block second{};
     second.fill(0x22);
-    spec.m_records = {first, second};
-    std::string bytes = BuildData(spec);
+    plan.m_records = {first, second};
+    std::string bytes = BuildData(plan);
     ASSERT_EQ(bytes.size(), 10u * 128);
     bytes.resize(bytes.size() - 1);
     auto file = MakeMemoryFile(bytes);

@@ -45,16 +45,16 @@ class KeySearchTest : public testing::TestWithParam<TreeCase> {
   protected:
     void SetUp() override {
         const TreeCase& c = GetParam();
-        IndexFileSpec spec;
-        spec.m_nKeyLength = c.keyLength;
-        spec.m_nEntriesPerLeaf = c.perLeaf;
-        spec.m_nEntriesPerBranch = c.perBranch;
+        IndexFilePlan plan;
+        plan.m_nKeyLength = c.keyLength;
+        plan.m_nEntriesPerLeaf = c.perLeaf;
+        plan.m_nEntriesPerBranch = c.perBranch;
         for (int i = 0; i < c.entries; ++i) {
             // Live status bytes other than 0 carry no meaning of their own.
             const std::uint8_t status = IsVoid(i) ? kVoidStatus : static_cast<std::uint8_t>(i % 3);
-            spec.m_entries.push_back({FamilyKey(c.keyLength, i), status, UnitOf(i)});
+            plan.m_entries.push_back({FamilyKey(c.keyLength, i), status, UnitOf(i)});
         }
-        m_built = BuildIndex(spec);
+        m_built = BuildIndex(plan);
         ASSERT_EQ(m_built.m_levels.size(), static_cast<std::size_t>(c.depth));
         m_file = MakeMemoryFile(m_built.m_bytes);
         m_index = OpenMemoryIndex(m_file);
@@ -242,10 +242,10 @@ INSTANTIATE_TEST_SUITE_P(Trees, KeySearchTest, testing::ValuesIn(TreeCases()), C
 class LetterCaseTest : public testing::Test {
   protected:
     void SetUp() override {
-        IndexFileSpec spec;
-        spec.m_nKeyLength = 3;
-        spec.m_entries = {{"abc", 0, 21}, {"ABC", 0, 23}, {"AbC", 0, 25}, {"ABc", 0, 27}};
-        m_file = MakeMemoryFile(BuildIndex(spec).m_bytes);
+        IndexFilePlan plan;
+        plan.m_nKeyLength = 3;
+        plan.m_entries = {{"abc", 0, 21}, {"ABC", 0, 23}, {"AbC", 0, 25}, {"ABc", 0, 27}};
+        m_file = MakeMemoryFile(BuildIndex(plan).m_bytes);
         m_index = OpenMemoryIndex(m_file);
         ASSERT_TRUE(m_index);
     }
@@ -299,10 +299,10 @@ TEST(CompareKeysTest, ComparesUnsignedBytesOverTheGivenLength) {
 }
 
 TEST(FindKeyTest, ModesOutsideOneToFourAreRefused) {
-    IndexFileSpec spec;
-    spec.m_nKeyLength = 4;
-    spec.m_entries = {{"KEY1", 0, 9}};
-    auto file = MakeMemoryFile(BuildIndex(spec).m_bytes);
+    IndexFilePlan plan;
+    plan.m_nKeyLength = 4;
+    plan.m_entries = {{"KEY1", 0, 9}};
+    auto file = MakeMemoryFile(BuildIndex(plan).m_bytes);
     IndexHandle index = OpenMemoryIndex(file);
     ASSERT_TRUE(index);
     for (int mode : {0, 5, -1, 255}) {
@@ -329,9 +329,9 @@ TEST(FindKeyTest, ModesOutsideOneToFourAreRefused) {
 }
 
 TEST(FindKeyTest, EmptyRootLeafReportsNothing) {
-    IndexFileSpec spec;
-    spec.m_nKeyLength = 6;
-    auto file = MakeMemoryFile(BuildIndex(spec).m_bytes);
+    IndexFilePlan plan;
+    plan.m_nKeyLength = 6;
+    auto file = MakeMemoryFile(BuildIndex(plan).m_bytes);
     IndexHandle index = OpenMemoryIndex(file);
     ASSERT_TRUE(index);
     for (int mode : {FIND_EXACT, FIND_AT_OR_BEFORE, FIND_NEXT, FIND_PREVIOUS}) {
@@ -348,12 +348,12 @@ TEST(FindKeyTest, EmptyRootLeafReportsNothing) {
 
 TEST(FindKeyTest, EmptyLeavesOnTheWayArePassedOver) {
     // Three leaves of 2, 0 and 2 entries; a walk across the middle one reports only the keys.
-    IndexFileSpec spec;
-    spec.m_nKeyLength = 2;
-    spec.m_nEntriesPerLeaf = 2;
-    spec.m_entries = {{"AA", 0, 11}, {"BB", 0, 13}, {"CC", 0, 15},
+    IndexFilePlan plan;
+    plan.m_nKeyLength = 2;
+    plan.m_nEntriesPerLeaf = 2;
+    plan.m_entries = {{"AA", 0, 11}, {"BB", 0, 13}, {"CC", 0, 15},
                       {"DD", 0, 17}, {"EE", 0, 19}, {"FF", 0, 21}};
-    BuiltIndex built = BuildIndex(spec);
+    BuiltIndex built = BuildIndex(plan);
     ASSERT_EQ(built.m_levels.size(), 2u);
     auto file = MakeMemoryFile(built.m_bytes);
     // Empty the middle leaf: its unused entry bytes still hold "CC" and "DD".

@@ -57,10 +57,10 @@ StoreFiles MakeStoreFiles(int keyLength, const Block& record, std::uint8_t statu
                           const std::string& storeKey = StoreKeyArea()) {
     Block other{};
     other.fill('X');
-    DataFileSpec data;
+    DataFilePlan data;
     data.m_nReservedBlocks = kReservedBlocks;
     data.m_records = {other, record, other};
-    IndexFileSpec index;
+    IndexFilePlan index;
     index.m_nKeyLength = keyLength;
     index.m_nEntriesPerLeaf = 1;  // three leaves under a root
     const auto k = static_cast<std::size_t>(keyLength);

@@ -24,16 +24,16 @@ std::string EntryKey(const Block& node, int position, int keyLength) {
 }
 
 TEST(KeyFileWriterTest, IndexLevelsAreLinkedAndBranchKeysAreLowerBounds) {
-    IndexFileSpec spec;
-    spec.m_nKeyLength = 4;
-    spec.m_nEntriesPerLeaf = 2;
-    spec.m_nEntriesPerBranch = 2;
+    IndexFilePlan plan;
+    plan.m_nKeyLength = 4;
+    plan.m_nEntriesPerLeaf = 2;
+    plan.m_nEntriesPerBranch = 2;
     // Given out of order; stored in ascending unsigned byte order, so 0x80 comes last.
     for (int i : {6, 0, 4, 2, 1, 5, 3}) {
-        spec.m_entries.push_back({FamilyKey(4, i), 0, static_cast<std::uint16_t>(100 + i)});
+        plan.m_entries.push_back({FamilyKey(4, i), 0, static_cast<std::uint16_t>(100 + i)});
     }
-    spec.m_entries.push_back({"Bri\x80", kVoidStatus, 200});
-    const BuiltIndex built = BuildIndex(spec);
+    plan.m_entries.push_back({"Bri\x80", kVoidStatus, 200});
+    const BuiltIndex built = BuildIndex(plan);
     ASSERT_EQ(built.m_levels.size(), 3u);
     EXPECT_EQ(built.m_levels[0].size(), 1u);
     EXPECT_EQ(built.m_levels[1].size(), 2u);
@@ -76,14 +76,14 @@ TEST(KeyFileWriterTest, IndexLevelsAreLinkedAndBranchKeysAreLowerBounds) {
 }
 
 TEST(KeyFileWriterTest, DataRecordsFollowTheReservedBlocks) {
-    DataFileSpec spec;
-    spec.m_nReservedBlocks = 3;
+    DataFilePlan plan;
+    plan.m_nReservedBlocks = 3;
     Block a{};
     a.fill(0xAA);
     Block b{};
     b.fill(0xBB);
-    spec.m_records = {a, b};
-    const std::string bytes = BuildData(spec);
+    plan.m_records = {a, b};
+    const std::string bytes = BuildData(plan);
     EXPECT_EQ(DataRecordUnit(3, 0), 9u);
     EXPECT_EQ(DataRecordUnit(3, 1), 11u);
     ASSERT_EQ(bytes.size(), 12u * 128);
@@ -95,9 +95,9 @@ TEST(KeyFileWriterTest, DataRecordsFollowTheReservedBlocks) {
 }
 
 TEST(KeyFileWriterTest, RefusesWhatCannotBeBuilt) {
-    const auto spec = [](int keyLength, std::vector<IndexEntry> entries, int perLeaf = 0,
+    const auto plan = [](int keyLength, std::vector<IndexEntry> entries, int perLeaf = 0,
                          int perBranch = 0) {
-        IndexFileSpec s;
+        IndexFilePlan s;
         s.m_nKeyLength = keyLength;
         s.m_entries = std::move(entries);
         s.m_nEntriesPerLeaf = perLeaf;
@@ -106,19 +106,19 @@ TEST(KeyFileWriterTest, RefusesWhatCannotBeBuilt) {
     };
     struct Case {
         const char* name;
-        IndexFileSpec spec;
+        IndexFilePlan plan;
     } const kCases[] = {
-        {"key length 0", spec(0, {})},
-        {"key length 33", spec(33, {})},
-        {"key of another length", spec(4, {{"ABC", 0, 7}})},
-        {"equal keys", spec(4, {{"ABCD", 0, 7}, {"ABCD", 0, 9}})},
-        {"more per leaf than fit", spec(32, {}, 8)},
-        {"one per branch", spec(4, {}, 1, 1)},
-        {"more per branch than fit", spec(4, {}, 1, 36)},
+        {"key length 0", plan(0, {})},
+        {"key length 33", plan(33, {})},
+        {"key of another length", plan(4, {{"ABC", 0, 7}})},
+        {"equal keys", plan(4, {{"ABCD", 0, 7}, {"ABCD", 0, 9}})},
+        {"more per leaf than fit", plan(32, {}, 8)},
+        {"one per branch", plan(4, {}, 1, 1)},
+        {"more per branch than fit", plan(4, {}, 1, 36)},
         // One entry per leaf and two per branch: 40000 leaves need more units than exist.
         {"more nodes than units",
          [&] {
-             IndexFileSpec s = spec(4, {}, 1, 2);
+             IndexFilePlan s = plan(4, {}, 1, 2);
              for (int i = 0; i < 40000; ++i) {
                  std::string key(4, '\0');
                  EncodeU16(reinterpret_cast<std::uint8_t*>(key.data()),
@@ -133,12 +133,12 @@ TEST(KeyFileWriterTest, RefusesWhatCannotBeBuilt) {
         SCOPED_TRACE(c.name);
         BuiltIndex built;
         std::string error;
-        EXPECT_FALSE(BuildIndexFile(c.spec, &built, &error));
+        EXPECT_FALSE(BuildIndexFile(c.plan, &built, &error));
         EXPECT_FALSE(error.empty());
     }
     std::string bytes;
     std::string error;
-    DataFileSpec data;
+    DataFilePlan data;
     data.m_nReservedBlocks = 0;
     EXPECT_FALSE(BuildDataFile(data, &bytes, &error));
     data.m_nReservedBlocks = 1;

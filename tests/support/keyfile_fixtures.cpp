@@ -18,20 +18,20 @@ std::string FamilyKeyWithLastByte(int keyLength, std::uint8_t last) {
     return key;
 }
 
-BuiltIndex BuildIndex(const IndexFileSpec& spec) {
+BuiltIndex BuildIndex(const IndexFilePlan& plan) {
     BuiltIndex built;
     std::string error;
-    if (!BuildIndexFile(spec, &built, &error)) {
+    if (!BuildIndexFile(plan, &built, &error)) {
         ADD_FAILURE() << "index fixture refused: " << error;
         return {};
     }
     return built;
 }
 
-std::string BuildData(const DataFileSpec& spec) {
+std::string BuildData(const DataFilePlan& plan) {
     std::string bytes;
     std::string error;
-    if (!BuildDataFile(spec, &bytes, &error)) {
+    if (!BuildDataFile(plan, &bytes, &error)) {
         ADD_FAILURE() << "data fixture refused: " << error;
     }
     return bytes;

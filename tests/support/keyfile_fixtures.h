@@ -20,10 +20,10 @@ std::string FamilyKey(int keyLength, int i);
 std::string FamilyKeyWithLastByte(int keyLength, std::uint8_t last);
 
 // Builds an index; records a test failure (and returns an empty index) when the writer refuses.
-BuiltIndex BuildIndex(const IndexFileSpec& spec);
+BuiltIndex BuildIndex(const IndexFilePlan& plan);
 
 // Builds a data file; records a test failure when the writer refuses.
-std::string BuildData(const DataFileSpec& spec);
+std::string BuildData(const DataFilePlan& plan);
 
 // Opens an index over a memory file.
 IndexHandle OpenMemoryIndex(const std::shared_ptr<MemoryFile>& file);
