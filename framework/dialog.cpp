@@ -47,12 +47,9 @@ Dialog::Dialog(int templateId) : m_pTemplate(&TemplateOrDie(templateId)) {
     m_strCaption = std::string(m_pTemplate->caption);
 }
 
-Dialog::~Dialog() {
-    // Members bound to controls outlive nothing: drop the backends' views of them.
-    for (Control* control : m_controls) {
-        control->SetObserver(nullptr);
-    }
-}
+// Controls bound to members of a derived dialog are gone by now; the backend's views of them
+// detach themselves when the window closes, before the dialog ends.
+Dialog::~Dialog() = default;
 
 int Dialog::DoModal() {
     return CurrentBackend().RunModal(*this);

@@ -75,7 +75,7 @@ void EnhancedButton::paintEvent(QPaintEvent*) {
     // The caption's font grows with the button, within reason, and shrinks until it fits.
     QFont font = this->font();
     font.setBold(true);
-    int pixelSize = std::clamp(static_cast<int>(frame.height() / 2.6), 11, 24);
+    int pixelSize = std::clamp(static_cast<int>(frame.height() / 2.2), 12, 28);
     int flags = Qt::AlignCenter | Qt::TextWordWrap;
     for (; pixelSize > 8; --pixelSize) {
         font.setPixelSize(pixelSize);
