@@ -9,13 +9,14 @@
 #include "framework/headless_backend.h"
 #include "host/file_system.h"
 #include "host/system.h"
+#include "keyfile/key_file_writer.h"
 #include "support/temp_drive.h"
 
 namespace tolvane {
 namespace {
 
 class StagingTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetComputerNameSource([] { return std::optional<std::string>("STORE7"); });
     }
@@ -108,6 +109,57 @@ TEST_F(StagingTest, DirectoriesThatCannotBeMadeAreReported) {
         EXPECT_EQ(ui->MessageTexts(), c.messages) << c.blocker;
         EXPECT_EQ(DirectoryExists("C:\\report"), c.reportMade) << c.blocker;
     }
+}
+
+// The store master file as the POS server holds it: the store's record among others.
+void WriteStoreMaster(const TempDrive& drive, const std::string& dir) {
+    auto text = [](Block& record, std::size_t offset, std::string_view value) {
+        std::copy(value.begin(), value.end(), record.begin() + offset);
+    };
+    Block other{};
+    Block store{};
+    text(store, 22, "Brindlemoor Grill");
+    text(store, 46, "12 Harbour Road");
+    store[212] = 0xD2;  // 1234, little-endian
+    store[213] = 0x04;
+    DataFilePlan data;
+    data.m_records = {other, store};
+    std::string key = "001600" + std::string(23, ' ') + std::string(11, '\0');
+    IndexFilePlan index;
+    index.m_nKeyLength = 29;
+    index.m_entries = {
+        {key.substr(0, 29), 0, static_cast<std::uint16_t>(DataRecordUnit(1, 1))},
+        {"001500" + std::string(23, ' '), 0, static_cast<std::uint16_t>(DataRecordUnit(1, 0))}};
+    std::string dataBytes;
+    BuiltIndex built;
+    std::string error;
+    ASSERT_TRUE(BuildDataFile(data, &dataBytes, &error)) << error;
+    ASSERT_TRUE(BuildIndexFile(index, &built, &error)) << error;
+    drive.WriteFile(dir + "POS-B", dataBytes);
+    drive.WriteFile(dir + "POS-B.XXX", built.m_bytes);
+}
+
+TEST_F(StagingTest, StartUpReadsTheStoreFromTheFilesItHasJustFetched) {
+    drive.MakeDirectories("C:\\report");
+    WriteStoreMaster(drive, "\\\\REG1\\C\\POS\\");
+    SetCommandLine("REG1");
+    CReportsDlg dlg;
+    ui->Open(dlg);
+    EXPECT_EQ(dlg.m_strStoreNumber, "1234");
+    EXPECT_EQ(dlg.m_strLocation1, "Brindlemoor Grill");
+    EXPECT_EQ(dlg.m_strLocation2, std::string(9, ' ') + "12 Harbour Road");
+    EXPECT_EQ(dlg.m_strLocation3, std::string(24, ' '));
+    // Both files were closed: the in-use flag of each header is clear again.
+    EXPECT_EQ(drive.ReadFile("C:\\REPORT\\POS-B").at(8), '\0');
+    EXPECT_EQ(drive.ReadFile("C:\\REPORT\\POS-B.XXX").at(8), '\0');
+}
+
+TEST_F(StagingTest, WithoutAStoreMasterFileTheStoreStaysBlank) {
+    CReportsDlg dlg;
+    ui->Open(dlg);
+    EXPECT_EQ(dlg.m_strStoreNumber, "");
+    EXPECT_EQ(dlg.m_strLocation1, std::string(24, ' '));
+    EXPECT_EQ(dlg.m_strLocation4, std::string(24, ' '));
 }
 
 }  // namespace
