@@ -18,6 +18,7 @@
 #include "ui/ansi_text.h"
 #include "ui/enhanced_button.h"
 #include "ui/list_model.h"
+#include "ui/system_menu.h"
 
 namespace tolvane {
 namespace {
@@ -241,6 +242,9 @@ DialogWindow::DialogWindow(Dialog& dialog, QWidget* parent) : QDialog(parent), m
         binding->SyncAll();
     }
     dialog.SetObserver(this);
+    if (!dialog.SystemMenu().empty()) {
+        m_bNativeSystemMenu = InstallSystemMenu(*this, dialog);
+    }
 }
 
 DialogWindow::~DialogWindow() {
@@ -446,11 +450,19 @@ void DialogWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+bool DialogWindow::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+    if (m_bNativeSystemMenu && HandleSystemMenuMessage(eventType, message, m_dialog)) {
+        *result = 0;
+        return true;
+    }
+    return QDialog::nativeEvent(eventType, message, result);
+}
+
 void DialogWindow::contextMenuEvent(QContextMenuEvent* event) {
     // Desktops that give a program no system menu of its own (X11, Wayland) get the dialog's
     // system menu entries from the context menu instead.
     const auto& entries = m_dialog.SystemMenu();
-    if (entries.empty()) {
+    if (entries.empty() || m_bNativeSystemMenu) {
         return;
     }
     QMenu menu(this);

@@ -44,6 +44,7 @@ class DialogWindow : public QDialog, public DialogObserver {
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
 
   private:
     class Binding;
@@ -51,6 +52,7 @@ class DialogWindow : public QDialog, public DialogObserver {
 
     Dialog& m_dialog;
     DialogBaseUnits m_units;
+    bool m_bNativeSystemMenu = false;
     std::vector<std::unique_ptr<Binding>> m_bindings;
 };
 
