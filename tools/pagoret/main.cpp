@@ -110,7 +110,9 @@ int Run(int argc, char** argv) {
     QFile input(path);
     if (!QFileInfo(path).isFile()) {
         return Fail(kExitCannotShow,
-                    QStringLiteral("The help document \"%1\" was not found.").arg(shown));
+                    QFileInfo::exists(path)
+                        ? QStringLiteral("The help document \"%1\" is not a file.").arg(shown)
+                        : QStringLiteral("The help document \"%1\" was not found.").arg(shown));
     }
     if (!input.open(QIODevice::ReadOnly)) {
         return Fail(kExitCannotShow, QStringLiteral("Cannot read the help document \"%1\": %2.")

@@ -166,27 +166,36 @@ std::string CompleteYear(const LongDate& start, const LongDate& stop, std::strin
         return candidate.year;
     }
     // The same day of the year falls on the same weekday again only after five years or more,
-    // so for any range shorter than that the nearest fitting year is the right one.
+    // so for any range shorter than that the nearest fitting year is the right one. A start
+    // lies before its stop as a rule, so years up to the stop date come first.
     const long long stopYear = std::atoll(stop.year.c_str());
     const long long stopDays = DaysFromCivil(stopYear, stop.month, stop.day);
-    std::string best;
-    long long bestDistance = 0;
-    for (long long year = stopYear - 100; year <= stopYear + 100; ++year) {
-        if (year < 1000 || year > 9999) {
-            continue;
+    for (const bool notAfterStop : {true, false}) {
+        std::string best;
+        long long bestDistance = 0;
+        for (long long year = stopYear - 100; year <= stopYear + 100; ++year) {
+            if (year < 1000 || year > 9999) {
+                continue;
+            }
+            candidate.year = std::to_string(year);
+            if (candidate.year.rfind(start.year, 0) != 0 || !DateIsConsistent(candidate)) {
+                continue;
+            }
+            const long long days = DaysFromCivil(year, start.month, start.day);
+            if (notAfterStop && days > stopDays) {
+                continue;
+            }
+            const long long distance = std::llabs(days - stopDays);
+            if (best.empty() || distance < bestDistance) {
+                best = candidate.year;
+                bestDistance = distance;
+            }
         }
-        candidate.year = std::to_string(year);
-        if (candidate.year.rfind(start.year, 0) != 0 || !DateIsConsistent(candidate)) {
-            continue;
-        }
-        const long long distance =
-            std::llabs(DaysFromCivil(year, start.month, start.day) - stopDays);
-        if (best.empty() || distance < bestDistance) {
-            best = candidate.year;
-            bestDistance = distance;
+        if (!best.empty()) {
+            return best;
         }
     }
-    return best;
+    return {};
 }
 
 std::string DateRangeText(const std::string& start, const std::string& stop) {

@@ -11,7 +11,8 @@
 //     (start from column 5, stop from column 31, where a long start date is overwritten by the
 //     stop date), is re-laid as "<start>  to  <stop>"; a start date whose year was overwritten
 //     gets its year back from the report file's name (...QUmmddyyyy...) or else from the
-//     weekday: the year nearest the stop date whose date falls on that weekday;
+//     weekday: the year nearest the stop date (not after it, where one fits) whose date falls
+//     on that weekday;
 //   - a 64-column location field (columns 25 to 40 blank) gives two pieces: columns 0 to 40
 //     and columns 41 to 63;
 //   - any other text is split into pieces at runs of three or more blanks.

@@ -97,10 +97,6 @@ bool ParseReportTable(std::string_view bytes, ReportTable* table, std::string* e
             }
         }
     }
-    if (columns == 0) {
-        *error = "The report file's header row has no columns.";
-        return false;
-    }
     table->header = std::move(lines[0]);
     table->header.resize(columns);
     table->rows.reserve(lines.size() - 1);
