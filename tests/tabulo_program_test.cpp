@@ -239,6 +239,20 @@ TEST_F(TabuloTest, PrintsTheWorkSheetFromItsParameterString) {
     EXPECT_TRUE(content.FitsItsPages());
 }
 
+TEST_F(TabuloTest, LeavesTheReportPathOutOfTheHeadingsHoweverItIsWritten) {
+    const std::string dir = m_drive.Root();
+    std::ofstream(dir + "/Sheet.csv", std::ios::binary) << "Item,Mon,\r\nBuns,4,\r\n";
+    const std::string pdf = dir + "/sheet.pdf";
+    // The file given relative to the working directory, the heading with the full path.
+    const ProgramRun run = RunProgram(
+        kTabulo, {"Sheet.csv", "Title", dir + "/Sheet.csv\"Thursday, March 05, 2009", "--pdf", pdf},
+        {{"QT_QPA_PLATFORM", "offscreen"}}, 60000, dir);
+    ASSERT_EQ(run.exitCode, 0) << run.err;
+    const PdfContent content = ReadPdf(pdf);
+    EXPECT_THAT(content.text, HasSubstr("Title Thursday, March 05, 2009 Item Mon Buns 4"));
+    EXPECT_THAT(content.text, Not(HasSubstr(dir)));
+}
+
 TEST_F(TabuloTest, FitsWideTablesWithoutCuttingText) {
     struct Case {
         const char* name;

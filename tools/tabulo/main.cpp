@@ -160,7 +160,12 @@ int Run(int argc, char** argv) {
         return Fail(kExitFailed, QStringLiteral("%1: %2").arg(QString::fromStdString(options.file),
                                                               QString::fromStdString(tableError)));
     }
-    content.headings = LayOutHeadings(options.headings, options.file);
+    const QFileInfo reportInfo(FromHost(hostFile));
+    content.headings =
+        LayOutHeadings(options.headings, options.file, [&reportInfo](std::string_view piece) {
+            const QFileInfo info(FromHost(HostPath(piece)));
+            return info.exists() && info == reportInfo;
+        });
     content.alignments = ColumnAlignments(content.table, options);
     content.groups = FindColumnGroups(content.table.header);
     content.fileName = QFileInfo(FromHost(hostFile)).fileName();

@@ -4,6 +4,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QIcon>
 #include <QKeySequence>
 #include <QLabel>
 #include <QMessageBox>
@@ -53,7 +54,9 @@ PreviewWindow::PreviewWindow(const ReportRenderer& renderer, const QPageLayout& 
     bar->setIconSize(QSize(24, 24));
     QStyle* st = style();
 
-    QAction* print = bar->addAction(st->standardIcon(QStyle::SP_DialogOkButton), tr("Print..."));
+    QAction* print = bar->addAction(
+        QIcon::fromTheme(QStringLiteral("document-print"), st->standardIcon(QStyle::SP_FileIcon)),
+        tr("Print..."));
     print->setShortcut(QKeySequence::Print);
     connect(print, &QAction::triggered, this, &PreviewWindow::OnPrint);
     QAction* pdf =

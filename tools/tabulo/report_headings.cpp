@@ -351,14 +351,16 @@ HeadingLine LayOutLine(std::string_view piece, std::string_view file) {
 
 }  // namespace
 
-ReportHeadings LayOutHeadings(const std::vector<std::string>& arguments, std::string_view file) {
+ReportHeadings LayOutHeadings(const std::vector<std::string>& arguments, std::string_view file,
+                              const std::function<bool(std::string_view)>& sameFile) {
     std::vector<std::string_view> pieces;
     for (const std::string& argument : arguments) {
         std::string_view rest(argument);
         while (true) {
             const std::size_t quote = rest.find('"');
             const std::string_view piece = rest.substr(0, quote);
-            if (!Trim(piece).empty() && !SamePath(piece, file)) {
+            const bool namesFile = SamePath(piece, file) || (sameFile && sameFile(Trim(piece)));
+            if (!Trim(piece).empty() && !namesFile) {
                 pieces.push_back(piece);
             }
             if (quote == std::string_view::npos) {

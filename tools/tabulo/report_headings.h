@@ -18,6 +18,7 @@
 //   - any other text is split into pieces at runs of three or more blanks.
 // All texts are trimmed of blanks. Arguments are decoded as UTF-8 when they are well-formed
 // UTF-8, else as Windows-1252.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +34,9 @@ struct ReportHeadings {
     std::vector<HeadingLine> lines;
 };
 
-ReportHeadings LayOutHeadings(const std::vector<std::string>& arguments, std::string_view file);
+// `file` is the report file as given on the command line; `sameFile`, when given, also tells
+// a piece that names the report file in another way (another spelling of its path).
+ReportHeadings LayOutHeadings(const std::vector<std::string>& arguments, std::string_view file,
+                              const std::function<bool(std::string_view)>& sameFile = {});
 
 }  // namespace tolvane
