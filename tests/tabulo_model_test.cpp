@@ -41,7 +41,7 @@ std::string RecapHeadingArgument(const std::string& location1, const std::string
                                  const std::string& start, const std::string& stop) {
     std::string location1Padded = location1 + std::string(24 - location1.size(), ' ');
     return Field({{11, "    Item SALES RECAP    "}}) + "\"" +
-           Field({{1, location1Padded}, {41, RightAligned24(location2)}}) + "\"" +
+           Field({{1, location1Padded}, {40, RightAligned24(location2)}}) + "\"" +
            Field({{5, start + "  to "}, {31, stop}});
 }
 
@@ -261,14 +261,13 @@ TEST(ReportHeadingsTest, ReLaysTheRecapsDateField) {
 }
 
 TEST(ReportHeadingsTest, SplitsTheLocationField) {
-    // Location line 2 is right-aligned in 24 columns from column 41 of 64: its last character
-    // is not in the field.
+    // Location line 2 is right-aligned in the 24 columns from column 40 of 64.
     ReportHeadings headings =
         LayOutHeadings({RecapHeadingArgument("Brindlemoor #1234", "100 Main Street",
                                              "Friday, May 01, 2009", "Monday, May 04, 2009")},
                        "");
     ASSERT_EQ(headings.lines.size(), 2u);
-    EXPECT_THAT(headings.lines[0].pieces, ElementsAre("Brindlemoor #1234", "100 Main Stree"));
+    EXPECT_THAT(headings.lines[0].pieces, ElementsAre("Brindlemoor #1234", "100 Main Street"));
 
     // Blank location lines (store not found) leave no line.
     headings = LayOutHeadings(
@@ -279,7 +278,7 @@ TEST(ReportHeadingsTest, SplitsTheLocationField) {
 
     // A first line with runs of blanks inside stays whole: the columns decide.
     headings = LayOutHeadings(
-        {Field({{11, "Title"}}) + "\"" + Field({{1, "Unit   7"}, {41, "Mall"}})}, "");
+        {Field({{11, "Title"}}) + "\"" + Field({{1, "Unit   7"}, {40, "Mall"}})}, "");
     ASSERT_EQ(headings.lines.size(), 1u);
     EXPECT_THAT(headings.lines[0].pieces, ElementsAre("Unit   7", "Mall"));
 }

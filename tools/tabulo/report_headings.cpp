@@ -14,11 +14,13 @@ constexpr const char* kMonths[12] = {"January",   "February", "March",    "April
                                      "September", "October",  "November", "December"};
 
 // Columns of the recap's date field: the start date is written from column 5, the stop date
-// from column 31; the location field leaves columns 25 to 40 blank between its two lines.
+// from column 31; the location field holds line 1 in columns 1 to 24 and line 2 in columns 40
+// to 63, with columns 25 to 39 blank between them. (Older fields began line 2 at column 41; the
+// same split reads them too.)
 constexpr std::size_t kStopDateColumn = 31;
 constexpr std::size_t kFixedFieldWidth = 64;
 constexpr std::size_t kLocationGapFirst = 25;
-constexpr std::size_t kLocationSecondColumn = 41;
+constexpr std::size_t kLocationSecondColumn = 40;
 
 std::string_view Trim(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) {
