@@ -59,7 +59,7 @@ TEST(QueueDateKeyTest, ReadsMonthDayAndYearFromTheName) {
         {"QU03052009.QUE", 20090305},
         {"qu12312009.que", 20091231},
         {"QU01012010.QUE", 20100101},
-        {"QU1a052009.QUE", 20090005},  // digits up to the first other character
+        {"QU1a052009.QUE", 20090105},  // digits up to the first other character
         {"QUxx052009.QUE", 20090005},
         {"QU0305", 305},  // the year is missing
         {"", 0},
@@ -116,7 +116,7 @@ TEST_F(RecapScanTest, CountsByTheLineRulesIntoEveryMatchingRow) {
                              });
     WriteQueue({2009, 9, 2}, {QueueLine("00123", '1')});
 
-    Run({2009, 9, 1}, {2009, 9, 2});
+    RunRecap({2009, 9, 1}, {2009, 9, 2});
 
     EXPECT_EQ(Row(0), "Burger,00123,Burger,8,2,16,7,1,,,,,");
     EXPECT_EQ(Row(1), "Burger again,00123,Burger twice,13,1,13,7,1,,,,,");
@@ -188,7 +188,7 @@ TEST_F(RecapScanTest, DayNumbersFollowTheCalendar) {
         for (const auto& [date, quantity] : test.files) {
             WriteQueue(date, {QueueLine("00001", quantity)});
         }
-        Run(test.start, test.stop);
+        RunRecap(test.start, test.stop);
         EXPECT_EQ(Row(0), test.row);
     }
 }
@@ -200,7 +200,7 @@ TEST_F(RecapScanTest, AFileThatCannotBeOpenedStillTakesItsDay) {
     // An entry of the listing that is no readable file.
     ASSERT_TRUE(m_drive.MakeDirectories("C:\\BDrive\\QU09022009.QUE"));
 
-    Run({2009, 9, 1}, {2009, 9, 3});
+    RunRecap({2009, 9, 1}, {2009, 9, 3});
 
     EXPECT_EQ(Row(0), "A,00001,a,4,1,4,1,,3,,,,");
 }
@@ -210,20 +210,20 @@ TEST_F(RecapScanTest, NamesTooShortForADateAreNeverTaken) {
     m_drive.WriteFile("C:\\BDrive\\QU09022009.QU", JoinLines({QueueLine("00001", '9')}));
     m_drive.WriteFile("C:\\BDrive\\qu09012009.que", JoinLines({QueueLine("00001", '1')}));
 
-    Run({2009, 9, 1}, {2009, 9, 30});
+    RunRecap({2009, 9, 1}, {2009, 9, 30});
 
     EXPECT_EQ(Row(0), "A,00001,a,1,1,1,1,,,,,,");
 }
 
 TEST_F(RecapScanTest, WithoutQueueFilesTheTotalsStayEmpty) {
     WriteDefinitions({"A,00001,a,3,2,", ",,Total,,,"});
-    Run({2009, 9, 1}, {2009, 9, 30});
+    RunRecap({2009, 9, 1}, {2009, 9, 30});
     EXPECT_EQ(Row(0), "A,00001,a,3,2,,,,,,,,");
     EXPECT_EQ(Row(1), ",,Total,,,,,,,,,,");
 
     // A file outside the range is enough for the totals.
     WriteQueue({2009, 10, 1}, {QueueLine("00001", '1')});
-    Run({2009, 9, 1}, {2009, 9, 30});
+    RunRecap({2009, 9, 1}, {2009, 9, 30});
     EXPECT_EQ(Row(0), "A,00001,a,3,2,6,,,,,,,");
     EXPECT_EQ(Row(1), ",,Total,,,6,,,,,,,");
 }
@@ -235,7 +235,7 @@ TEST_F(RecapScanTest, SubtotalsSumTheirGroup) {
         "D,00004,d,7,8,",  // after the last subtotal: summed, shown nowhere
     });
     WriteQueue({2009, 9, 1}, {});
-    Run({2009, 9, 1}, {2009, 9, 1});
+    RunRecap({2009, 9, 1}, {2009, 9, 1});
     std::vector<std::string> totals;
     for (int row = 0; row < 6; ++row) {
         totals.push_back(Cell(row, 5));
@@ -248,7 +248,7 @@ TEST_F(RecapScanTest, CountsStayWithinAnInt) {
     std::vector<std::string> lines(3, QueueLine("00001", '9'));
     lines.push_back(QueueLine("00002", '2'));
     WriteQueue({2009, 9, 1}, lines);
-    Run({2009, 9, 1}, {2009, 9, 1});
+    RunRecap({2009, 9, 1}, {2009, 9, 1});
     EXPECT_EQ(Row(0), "A,00001,a,2147483647,3,2147483647,27,,,,,,");
     EXPECT_EQ(Row(1), "B,00002,b,-3,1,-3,2,,,,,,");
 }
@@ -256,8 +256,8 @@ TEST_F(RecapScanTest, CountsStayWithinAnInt) {
 TEST_F(RecapScanTest, ARerunCountsFromNothing) {
     WriteDefinitions({"A,00001,a,0,1,"});
     WriteQueue({2009, 9, 1}, {QueueLine("00001", '2')});
-    Run({2009, 9, 1}, {2009, 9, 1});
-    Run({2009, 9, 1}, {2009, 9, 1});
+    RunRecap({2009, 9, 1}, {2009, 9, 1});
+    RunRecap({2009, 9, 1}, {2009, 9, 1});
     EXPECT_EQ(Row(0), "A,00001,a,2,1,2,2,,,,,,");
     EXPECT_EQ(m_dlg.m_List.GetItemCount(), 1);
 }
@@ -319,7 +319,7 @@ TEST_F(RecapScanTest, EndsAsTheCellByCellScanDoes) {
         WriteQueue({2009, 9, day}, lines);
     }
 
-    Run({2009, 9, 2}, {2009, 9, 11});
+    RunRecap({2009, 9, 2}, {2009, 9, 11});
 
     CReportsDlg plain;
     plain.m_strRootDir = m_dlg.m_strRootDir;

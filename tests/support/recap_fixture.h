@@ -62,7 +62,7 @@ class RecapDialogFixture {
         m_drive.WriteFile("C:\\BDrive\\" + QueueFileName(date), JoinLines(lines));
     }
     // The recap run without the display: list, definitions, scan.
-    void Run(const Date& start, const Date& stop) {
+    void RunRecap(const Date& start, const Date& stop) {
         m_dlg.m_strStartQueueFile = QueueFileName(start);
         m_dlg.m_strStopQueueFile = QueueFileName(stop);
         m_dlg.PrepareRecapList();
