@@ -16,7 +16,7 @@
 #include "framework/backend.h"
 #include "host/file_system.h"
 #include "host/text.h"
-#include "host/text_file.h"
+#include "recap/queue_file_reader.h"
 #include "recap/queue_line.h"
 
 namespace tolvane {
@@ -86,14 +86,14 @@ void CReportsDlg::TallyQueueFile(std::string_view name) {
     if (m_nDayCount > SalesTally::kDayCount) {
         m_nDayCount = SalesTally::kDayCount;
     }
-    TextFileReader reader;
+    QueueFileReader reader;
     if (!reader.Open(m_strBDriveDir + std::string(name))) {
         // A vanished or locked file counts nothing; its day number stays used.
         return;
     }
-    std::string_view line;
-    while (reader.ReadLine(&line)) {
-        m_tally.CountLine(line, m_nDayCount);
+    std::string_view lines;
+    while (reader.ReadBlock(&lines)) {
+        m_tally.CountLines(lines, m_nDayCount);
     }
     reader.Close();
 }

@@ -1,5 +1,8 @@
 #include "recap/sales_tally.h"
 
+#include <cstring>
+#include <utility>
+
 #include "recap/queue_line.h"
 
 namespace tolvane {
@@ -7,75 +10,92 @@ namespace {
 
 // A PLU of 5 bytes packed into one integer, with bit 40 set so that no PLU packs to 0, the
 // mark of a free table entry.
-std::uint64_t PackPlu(std::string_view plu) {
-    std::uint64_t key = std::uint64_t{1} << 40;
-    for (std::size_t i = 0; i < kPluLength; ++i) {
-        key |= std::uint64_t{static_cast<unsigned char>(plu[i])} << (8 * i);
-    }
-    return key;
-}
-
-// Fibonacci hashing: the multiplication spreads the five bytes over the high bits, and the
-// table index is taken from them.
-std::uint64_t HashKey(std::uint64_t key, int shift) {
-    return (key * 0x9E3779B97F4A7C15ull) >> shift;
+std::uint64_t PackPlu(const char* plu) {
+    auto byte = [plu](int i) { return std::uint64_t{static_cast<unsigned char>(plu[i])}; };
+    return byte(0) | (byte(1) << 8) | (byte(2) << 16) | (byte(3) << 24) | (byte(4) << 32) |
+           (std::uint64_t{1} << 40);
 }
 
 }  // namespace
 
-void SalesTally::Reset(const std::vector<std::string_view>& plus) {
-    m_rowSlot.assign(plus.size(), -1);
-    // At most half full, so that a probe sequence ends soon at a free entry.
-    std::size_t size = 16;
-    m_shift = 60;
-    while (size < plus.size() * 2) {
-        size *= 2;
-        --m_shift;
-    }
+bool SalesTally::Build(const std::vector<std::uint64_t>& keys, std::size_t size, int shift) {
     m_keys.assign(size, 0);
-    m_slots.assign(size, -1);
-    m_mask = size - 1;
-    int slotCount = 0;
-    for (std::size_t row = 0; row < plus.size(); ++row) {
-        if (plus[row].size() != kPluLength) {
-            continue;
+    m_nShift = shift;
+    auto place1 = [shift](std::uint64_t key) {
+        return static_cast<std::size_t>((key * kMultiplier1) >> shift);
+    };
+    auto place2 = [shift](std::uint64_t key) {
+        return static_cast<std::size_t>((key * kMultiplier2) >> shift);
+    };
+    for (std::uint64_t key : keys) {
+        std::size_t at = place1(key);
+        if (m_keys[at] == key || m_keys[place2(key)] == key) {
+            continue;  // a PLU on several rows
         }
-        std::uint64_t key = PackPlu(plus[row]);
-        std::uint64_t at = HashKey(key, m_shift);
-        while (m_keys[at] != 0 && m_keys[at] != key) {
-            at = (at + 1) & m_mask;
+        // Put the key in its first place; a key found there moves to its other place, and so
+        // on, until one lands in a free entry.
+        bool placed = false;
+        for (int moves = 0; moves < 100 && !placed; ++moves) {
+            std::swap(key, m_keys[at]);
+            placed = key == 0;
+            at = place1(key) == at ? place2(key) : place1(key);
         }
-        if (m_keys[at] == 0) {
-            m_keys[at] = key;
-            m_slots[at] = slotCount++;
+        if (!placed) {
+            return false;
         }
-        m_rowSlot[row] = m_slots[at];
     }
-    m_quantity.assign(static_cast<std::size_t>(slotCount) * kDayCount, 0);
+    return true;
 }
 
-int SalesTally::FindSlot(std::uint64_t key) const {
-    if (m_keys.empty()) {
-        return -1;
-    }
-    std::uint64_t at = HashKey(key, m_shift);
-    while (m_keys[at] != 0) {
-        if (m_keys[at] == key) {
-            return m_slots[at];
+void SalesTally::Reset(const std::vector<std::string_view>& plus) {
+    std::vector<std::uint64_t> keys;
+    for (std::string_view plu : plus) {
+        if (plu.size() == kPluLength) {
+            keys.push_back(PackPlu(plu.data()));
         }
-        at = (at + 1) & m_mask;
     }
-    return -1;
+    // A quarter full: the keys then find their places at once, and the table of a few
+    // hundred PLUs stays within the processor's cache.
+    std::size_t size = 64;
+    int shift = 58;
+    while (size < keys.size() * 4) {
+        size *= 2;
+        --shift;
+    }
+    while (!Build(keys, size, shift)) {
+        size *= 2;
+        --shift;
+    }
+    m_nSink = size;
+    m_rowSlot.assign(plus.size(), -1);
+    for (std::size_t row = 0; row < plus.size(); ++row) {
+        if (plus[row].size() == kPluLength) {
+            m_rowSlot[row] = static_cast<int>(Slot(PackPlu(plus[row].data())));
+        }
+    }
+    m_nOpenDay = 0;
+    m_open.assign(size + 1, 0);
+    m_quantity.assign(size * kDayCount, 0);
+}
+
+void SalesTally::OpenDay(int day) {
+    if (m_nOpenDay != 0) {
+        for (std::size_t slot = 0; slot < m_nSink; ++slot) {
+            m_quantity[slot * kDayCount + (m_nOpenDay - 1)] += m_open[slot];
+        }
+    }
+    std::fill(m_open.begin(), m_open.end(), 0);
+    m_nOpenDay = day;
 }
 
 void SalesTally::Add(std::string_view plu, int quantity, int day) {
-    if (plu.size() != kPluLength || day < 1 || day > kDayCount) {
+    if (plu.size() != kPluLength || day < 1 || day > kDayCount || m_keys.empty()) {
         return;
     }
-    int slot = FindSlot(PackPlu(plu));
-    if (slot >= 0) {
-        m_quantity[static_cast<std::size_t>(slot) * kDayCount + (day - 1)] += quantity;
+    if (day != m_nOpenDay) {
+        OpenDay(day);
     }
+    m_open[Slot(PackPlu(plu.data()))] += quantity;
 }
 
 void SalesTally::CountLine(std::string_view line, int day) {
@@ -85,16 +105,40 @@ void SalesTally::CountLine(std::string_view line, int day) {
     }
 }
 
-int SalesTally::SlotOfRow(int row) const {
-    return (row >= 0 && row < RowCount()) ? m_rowSlot[row] : -1;
+void SalesTally::CountLines(std::string_view lines, int day) {
+    if (day < 1 || day > kDayCount || m_keys.empty()) {
+        return;
+    }
+    if (day != m_nOpenDay) {
+        OpenDay(day);
+    }
+    // The loop of the whole scan: one pass over the lines of a block, with nothing called
+    // per line but the search for its end.
+    const char* at = lines.data();
+    const char* end = at + lines.size();
+    while (at < end) {
+        const void* lf = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
+        const char* lineEnd = lf != nullptr ? static_cast<const char*>(lf) : end;
+        std::size_t length = static_cast<std::size_t>(lineEnd - at);
+        if (lf != nullptr && length > 0 && at[length - 1] == '\r') {
+            --length;
+        }
+        // Every record is looked up, sale or not, and adds its quantity, 0 for no sale: a
+        // search costs less than a branch that the processor guesses wrong.
+        if (length >= kMinQueueLineLength) {
+            m_open[Slot(PackPlu(at + kPluOffset))] += SaleQuantity(std::string_view(at, length));
+        }
+        at = lineEnd + 1;
+    }
 }
 
 std::int64_t SalesTally::DayQuantity(int row, int day) const {
-    int slot = SlotOfRow(row);
-    if (slot < 0 || day < 1 || day > kDayCount) {
+    if (row < 0 || row >= RowCount() || m_rowSlot[row] < 0 || day < 1 || day > kDayCount) {
         return 0;
     }
-    return m_quantity[static_cast<std::size_t>(slot) * kDayCount + (day - 1)];
+    std::size_t slot = static_cast<std::size_t>(m_rowSlot[row]);
+    std::int64_t quantity = m_quantity[slot * kDayCount + (day - 1)];
+    return day == m_nOpenDay ? quantity + m_open[slot] : quantity;
 }
 
 std::int64_t SalesTally::SoldQuantity(int row) const {
