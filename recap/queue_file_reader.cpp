@@ -27,7 +27,7 @@ bool QueueFileReader::Open(std::string_view path) {
     // The reads go straight into our buffer: the stream's own would only add a copy.
     std::setvbuf(m_file, nullptr, _IONBF, 0);
     if (!m_buffer) {
-        m_buffer = std::make_unique<char[]>(kBufferSize + 1);
+        m_buffer = std::make_unique_for_overwrite<char[]>(kBufferSize + 1);
     }
     m_begin = 0;
     m_end = 0;
