@@ -91,6 +91,9 @@ class CReportsDlg : public Dialog {
     // One row per item line of "C:\POS\Brindlemoor_Sales_Recap.csv", in file order. When the
     // file cannot be read: the message " Sales definition file missing" and no rows.
     void LoadSalesDefinitions();
+    // Field n (from 0) of a definition line: the text before the (n+1)-th comma; empty when no
+    // comma closes it. The program's one CSV field rule (host/csv_fields.h).
+    static std::string_view GetCsvField(std::string_view line, int n);
     // Writes a cell (column 0 appends the row) with at most kMaxCellText characters, and
     // widens the column to the text's width plus 15 pixels when it is narrower.
     void SetRecapCell(int row, int column, std::string_view text);

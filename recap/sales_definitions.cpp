@@ -2,9 +2,9 @@
 // subtotal rows between them. One line per item: product, PLU, description, starting Sold
 // value and units per item, each followed by a comma.
 #include "app/reports_dlg.h"
+#include "host/csv_fields.h"
 #include "host/paths.h"
 #include "host/text_file.h"
-#include "recap/csv_field.h"
 
 namespace tolvane {
 namespace {
@@ -20,6 +20,10 @@ bool IsHeaderLine(std::string_view product) {
 }
 
 }  // namespace
+
+std::string_view CReportsDlg::GetCsvField(std::string_view line, int n) {
+    return CsvField(line, n);
+}
 
 void CReportsDlg::LoadSalesDefinitions() {
     TextFileReader reader;

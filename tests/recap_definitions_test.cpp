@@ -6,7 +6,6 @@
 
 #include "app/reports_dlg.h"
 #include "host/file_system.h"
-#include "recap/csv_field.h"
 #include "support/recap_fixture.h"
 
 namespace tolvane {
@@ -15,31 +14,6 @@ namespace {
 using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 using ::testing::IsEmpty;
-
-TEST(GetCsvFieldTest, ReadsOnlyFieldsClosedByAComma) {
-    struct Case {
-        const char* line;
-        int n;
-        const char* field;
-    } kCases[] = {
-        {"a,b,c,", 0, "a"},
-        {"a,b,c,", 2, "c"},
-        {"a,b,c,", 3, ""},  // nothing after the last comma
-        {"a,b,c", 2, ""},   // no comma closes it
-        {"a,b,c", 1, "b"},
-        {",,x,", 0, ""},
-        {",,x,", 2, "x"},
-        {" sp ace ,", 0, " sp ace "},  // blanks are characters
-        {"\"q,uoted\",", 0, "\"q"},    // no quoting
-        {"abc", 0, ""},
-        {"", 0, ""},
-        {"a,b,", -1, ""},
-        {"a,b,c,d,e,f,g,", 6, "g"},
-    };
-    for (const Case& test : kCases) {
-        EXPECT_EQ(GetCsvField(test.line, test.n), test.field) << test.line << " field " << test.n;
-    }
-}
 
 class RecapDefinitionsTest : public RecapDialogFixture, public ::testing::Test {
   protected:
@@ -85,6 +59,8 @@ TEST_F(RecapDefinitionsTest, EachKindOfLine) {
         {"blanks and case kept",
          " pie , 0a1 ,Apple Pie, 0 ,1,\r\n",
          {" pie , 0a1 ,Apple Pie, 0 ,1"}},
+        {"no quoting", "\"Pie, apple\",00001,d,0,1,\r\n", {"\"Pie, apple\",00001,d,0"}},
+        {"empty fields", "Tea,,,,,\r\n", {"Tea,,,,"}},
         {"a field over 51 characters is cut to 51",
          "P,00001," + kLong + ",0,1,\r\n",
          {"P,00001," + std::string(51, 'x') + ",0,1"}},
