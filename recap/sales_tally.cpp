@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "recap/line_feed.h"
 #include "recap/queue_line.h"
 
 namespace tolvane {
@@ -113,14 +114,25 @@ void SalesTally::CountLines(std::string_view lines, int day) {
         OpenDay(day);
     }
     // The loop of the whole scan: one pass over the lines of a block, with nothing called
-    // per line but the search for its end.
+    // per line. A line is taken to be as long as the one before it, as records are, and only
+    // when that is wrong is it searched for its end.
     const char* at = lines.data();
     const char* end = at + lines.size();
+    std::size_t guess = 0;  // size of the last line, line feed included
     while (at < end) {
-        const void* lf = std::memchr(at, '\n', static_cast<std::size_t>(end - at));
-        const char* lineEnd = lf != nullptr ? static_cast<const char*>(lf) : end;
+        std::size_t left = static_cast<std::size_t>(end - at);
+        const char* lineEnd;
+        bool hasLineFeed = true;
+        if (guess >= kMinGuessedLineSize && guess <= left && IsLineOfSize(at, guess)) {
+            lineEnd = at + guess - 1;
+        } else {
+            const void* lf = std::memchr(at, '\n', left);
+            hasLineFeed = lf != nullptr;
+            lineEnd = hasLineFeed ? static_cast<const char*>(lf) : end;
+            guess = static_cast<std::size_t>(lineEnd - at) + 1;
+        }
         std::size_t length = static_cast<std::size_t>(lineEnd - at);
-        if (lf != nullptr && length > 0 && at[length - 1] == '\r') {
+        if (hasLineFeed && length > 0 && at[length - 1] == '\r') {
             --length;
         }
         // Every record is looked up, sale or not, and adds its quantity, 0 for no sale: a

@@ -90,6 +90,49 @@ TEST(SalesTallyTest, EveryRowWithThePluCountsAndOthersNever) {
     EXPECT_EQ(tally.DayQuantity(5, 2), 4);
 }
 
+// A block of lines is counted as its lines one by one, whatever their lengths: the scan takes a
+// line to be as long as the one before it and must notice every line that is not.
+TEST(SalesTallyTest, CountsABlockAsItsLines) {
+    const std::string sale = QueueLine("00123", '1');  // 128 characters
+    struct Case {
+        const char* name;
+        std::vector<std::string> lines;  // joined with line feeds, the last without one
+    } kCases[] = {
+        {"same lengths", {sale, sale, sale, sale}},
+        {"a short line among records", {sale, sale, "short", sale, sale}},
+        {"a line feed where the guess would not look",
+         {sale, sale.substr(0, 20), sale.substr(0, 107), sale}},
+        {"the guessed end a line too far", {sale, sale.substr(0, 60), sale.substr(0, 66), sale}},
+        {"growing and shrinking",
+         {sale + "xx", sale, sale + "x", QueueLine("00123", '2', ' ', '1', 100)}},
+        {"carriage returns",
+         {sale + "\r", sale + "\r", sale, sale.substr(0, 99) + "\r", sale + "\r"}},
+        {"empty lines", {"", sale, "", "", sale}},
+        {"sixteen characters", {std::string(15, 'x'), std::string(15, 'y'), sale}},
+    };
+    for (const Case& test : kCases) {
+        SCOPED_TRACE(test.name);
+        std::string block;
+        for (std::size_t i = 0; i < test.lines.size(); ++i) {
+            block += test.lines[i] + (i + 1 < test.lines.size() ? "\n" : "");
+        }
+        SalesTally byLine;
+        SalesTally byBlock;
+        byLine.Reset({"00123"});
+        byBlock.Reset({"00123"});
+        for (std::size_t i = 0; i < test.lines.size(); ++i) {
+            std::string_view line = test.lines[i];
+            if (i + 1 < test.lines.size() && !line.empty() && line.back() == '\r') {
+                line.remove_suffix(1);  // a carriage return before a line feed is no text
+            }
+            byLine.CountLine(line, 3);
+        }
+        byBlock.CountLines(block, 3);
+        EXPECT_EQ(byBlock.DayQuantity(0, 3), byLine.DayQuantity(0, 3));
+        EXPECT_GT(byLine.DayQuantity(0, 3), 0);
+    }
+}
+
 class RecapScanTest : public RecapDialogFixture, public ::testing::Test {};
 
 TEST_F(RecapScanTest, CountsByTheLineRulesIntoEveryMatchingRow) {
