@@ -24,7 +24,14 @@ inline bool IsLineOfSize(const char* at, std::size_t size) {
     // The 16-byte pieces before the last one, which must hold no line feed; they may overlap
     // the last piece, which must hold one line feed, in its last byte.
     __m128i found = _mm_setzero_si128();
-    for (std::size_t offset = 0; offset + 16 < size; offset += 16) {
+    std::size_t offset = 0;
+    for (; offset + 32 < size; offset += 32) {
+        __m128i first = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + offset));
+        __m128i second = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + offset + 16));
+        found = _mm_or_si128(
+            found, _mm_or_si128(_mm_cmpeq_epi8(first, lineFeed), _mm_cmpeq_epi8(second, lineFeed)));
+    }
+    if (offset + 16 < size) {
         __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + offset));
         found = _mm_or_si128(found, _mm_cmpeq_epi8(bytes, lineFeed));
     }

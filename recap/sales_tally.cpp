@@ -1,5 +1,6 @@
 #include "recap/sales_tally.h"
 
+#include <bit>
 #include <cstring>
 #include <utility>
 
@@ -15,6 +16,19 @@ std::uint64_t PackPlu(const char* plu) {
     auto byte = [plu](int i) { return std::uint64_t{static_cast<unsigned char>(plu[i])}; };
     return byte(0) | (byte(1) << 8) | (byte(2) << 16) | (byte(3) << 24) | (byte(4) << 32) |
            (std::uint64_t{1} << 40);
+}
+
+// The same key for the PLU of a record, which has at least three more characters after it:
+// on a little-endian processor one 8-byte load holds the PLU's bytes in PackPlu's order in its
+// low 40 bits. The key lives only in memory, so the load's byte order is this processor's.
+std::uint64_t PackRecordPlu(const char* plu) {
+    if constexpr (std::endian::native == std::endian::little) {
+        std::uint64_t bytes;
+        std::memcpy(&bytes, plu, sizeof bytes);
+        return (bytes & 0xFFFFFFFFFFull) | (std::uint64_t{1} << 40);
+    } else {
+        return PackPlu(plu);
+    }
 }
 
 }  // namespace
@@ -138,7 +152,8 @@ void SalesTally::CountLines(std::string_view lines, int day) {
         // Every record is looked up, sale or not, and adds its quantity, 0 for no sale: a
         // search costs less than a branch that the processor guesses wrong.
         if (length >= kMinQueueLineLength) {
-            m_open[Slot(PackPlu(at + kPluOffset))] += SaleQuantity(std::string_view(at, length));
+            m_open[Slot(PackRecordPlu(at + kPluOffset))] +=
+                SaleQuantity(std::string_view(at, length));
         }
         at = lineEnd + 1;
     }
