@@ -31,6 +31,8 @@ const ClickEntry<CReportsDlg> kClickTable[] = {
     {kIdSalesRecap, &CReportsDlg::OnClickDailySalesRecap},
     {kIdWorkSheet, &CReportsDlg::OnClickDailyWorkSheet},
     {kIdBack, &CReportsDlg::OnClickBack},
+    {kIdWriteFile, &CReportsDlg::OnClickWriteFile},
+    {kIdPrintDisplay, &CReportsDlg::OnClickPrintDisplay},
 };
 
 const NotifyEntry<CReportsDlg> kNotifyTable[] = {
@@ -235,7 +237,11 @@ void CReportsDlg::OnSelectDate(const Notification& notification, long* result) {
 }
 
 void CReportsDlg::RunSalesRecap() {
+    // The result layout comes first, so it shows even when a step below fails.
     SetDisplayMode(1);
+    PrepareRecapList();
+    LoadSalesDefinitions();
+    ScanQueueFiles();
 }
 
 void CReportsDlg::RunWorkSheet() {

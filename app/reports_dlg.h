@@ -8,6 +8,7 @@
 #include "controls/sort_list_ctrl.h"
 #include "framework/dialog.h"
 #include "framework/month_cal_ctrl.h"
+#include "recap/sales_tally.h"
 
 namespace tolvane {
 
@@ -16,6 +17,8 @@ class CReportsDlg : public Dialog {
     CReportsDlg();
 
     static constexpr int kRecapColumnCount = 13;
+    // The longest text a recap cell holds.
+    static constexpr std::size_t kMaxCellText = 51;
 
     // Members in the order of their roles; the names are those used throughout the program.
     std::string m_strStopDate;         // long text of the stop date
@@ -83,11 +86,24 @@ class CReportsDlg : public Dialog {
     void LookUpStoreLocation();
 
     // --- Sales recap ---
+    // Empties the list and creates the 13 recap columns with their look; no rows remain.
     void PrepareRecapList();
+    // One row per item line of "C:\POS\Brindlemoor_Sales_Recap.csv", in file order. When the
+    // file cannot be read: the message " Sales definition file missing" and no rows.
     void LoadSalesDefinitions();
+    // Field n (from 0) of a definition line: the text before the (n+1)-th comma; empty when no
+    // comma closes it. The program's one CSV field rule (host/csv_fields.h).
+    static std::string_view GetCsvField(std::string_view line, int n);
+    // Writes a cell (column 0 appends the row) with at most kMaxCellText characters, and
+    // widens the column to the text's width plus 15 pixels when it is narrower.
     void SetRecapCell(int row, int column, std::string_view text);
+    // Counts the queue files of the chosen range, in calendar order, into the rows' Sold and
+    // Day cells, then computes the total units; the list is filled once, at the end.
     void ScanQueueFiles();
+    // Counts one queue file (by its bare name) as day m_nDayCount into the scan's tally;
+    // called by ScanQueueFiles, which writes the tally into the cells when the files are read.
     void TallyQueueFile(std::string_view name);
+    // Fills column 5: Sold times Units on item rows, the group's sum on subtotal rows.
     void ComputeTotalUnits();
     void OnClickWriteFile();
     void WriteRecapFile();
@@ -103,7 +119,11 @@ class CReportsDlg : public Dialog {
     void OnSysCommand(unsigned command, long parameter) override;
 
   private:
+    // Adds the scan's tally to the Sold and Day cells of the rows that sold.
+    void WriteTallyToCells();
+
     bool m_bServerLocal = true;
+    SalesTally m_tally;  // the counts of the queue scan under way
 };
 
 // Long date text and queue file name of a date, as the main dialog forms them.
