@@ -126,6 +126,14 @@ class CReportsDlg : public Dialog {
     SalesTally m_tally;  // the counts of the queue scan under way
 };
 
+// Where the recap's date heading puts its two dates: the columns of the start date (with its
+// "  to ") and of the stop date in the 64-column field, for a start date text of this length.
+struct DateHeadingColumns {
+    std::size_t start;
+    std::size_t stop;
+};
+DateHeadingColumns LayOutDateHeading(std::size_t startLength);
+
 // Long date text and queue file name of a date, as the main dialog forms them.
 std::string QueueFileName(const Date& date);
 

@@ -47,6 +47,23 @@ std::string LocationText(std::string_view location) {
 
 }  // namespace
 
+DateHeadingColumns LayOutDateHeading(std::size_t startLength) {
+    // The start date with its "  to " stands from column 5 and the stop date from column 31
+    // while the start date has at most 21 characters. Long weekday and month names make it up
+    // to 29, and then the two would overlap: the start date moves left as far as it must
+    // (down to column 0) and the stop date follows it after "  to ". Two dates of 29
+    // characters and the "  to " take 63 columns, so both always arrive whole.
+    constexpr std::size_t kStart = 5;
+    constexpr std::size_t kStop = 31;
+    constexpr std::size_t kJoin = 5;  // "  to "
+    DateHeadingColumns columns{kStart, kStop};
+    if (kStart + startLength + kJoin > kStop) {
+        columns.start = startLength + kJoin >= kStop ? 0 : kStop - kJoin - startLength;
+        columns.stop = std::max(kStop, columns.start + startLength + kJoin);
+    }
+    return columns;
+}
+
 void CReportsDlg::OnClickPrintDisplay() {
     // The printing program always gets the list as it is now.
     WriteRecapFile();
@@ -58,20 +75,17 @@ std::string CReportsDlg::BuildPrintParameters(std::string_view title, std::strin
     HeadingField titleField;
     titleField.Put(11, title);
 
-    // The second location line begins at column 41, so its 24th character passes the end of
-    // the field.
+    // Line 1 stands in columns 1 to 24. Line 2 ends at the field's last column, so all 24 of
+    // its characters are printed: lines 2 to 4 are right-aligned, and a line 2 from column 41
+    // would lose exactly the last character of the text.
     HeadingField locationField;
     locationField.Put(1, LocationText(m_strLocation1));
-    locationField.Put(41, LocationText(m_strLocation2));
+    locationField.Put(kHeadingWidth - kLocationWidth, LocationText(m_strLocation2));
 
-    // The stop date stands at column 31 whatever the length of the start date. Most start
-    // dates are longer than the 21 characters that leave room for "  to " before it; the
-    // stop date is written last and overwrites their end, so the stop date always arrives
-    // whole. The start date arrives whole in the recap file's name as well
-    // ("Recap" + store + "QUmmddyyyy.QUE.csv").
     HeadingField dateField;
-    dateField.Put(5, m_strStartDate + "  to ");
-    dateField.Put(31, m_strStopDate);
+    const DateHeadingColumns columns = LayOutDateHeading(m_strStartDate.size());
+    dateField.Put(columns.start, m_strStartDate + "  to ");
+    dateField.Put(columns.stop, m_strStopDate);
 
     std::string parameters(file);
     parameters += kPrintSwitches;

@@ -150,9 +150,10 @@ TEST_F(RecapFlowTest, PrintDisplayStartsThePrintToolWithTheHeadings) {
     ASSERT_TRUE(Click(m_dlg, kIdPrintDisplay));
 
     const std::string title = "               Item SALES RECAP                                 ";
-    const std::string location = " Brindlemoor Station #12                 Lakeshore Mall, Unit 4B";
-    // The stop date stands at column 31 and overwrites the end of a long start date.
-    const std::string dates = "     Tuesday, September 01, 200Thursday, September 03, 2009     ";
+    // Location line 2 takes the last 24 columns, so none of its characters is lost.
+    const std::string location = " Brindlemoor Station #12                Lakeshore Mall, Unit 4B!";
+    // A long start date moves left so that the stop date follows it whole.
+    const std::string dates = "Tuesday, September 01, 2009  to Thursday, September 03, 2009    ";
     EXPECT_EQ(m_dlg.m_strPrintParameters, std::string(kRecapFile) + "  -P -WLLLRRRRRRRRRRRLL \"" +
                                               title + "\"\"" + location + "\"\"" + dates + "\"");
     EXPECT_EQ(m_dlg.m_strPrintParameters.size(), std::string(kRecapFile).size() + 222);
@@ -220,10 +221,15 @@ TEST(BuildPrintParametersTest, LaysTheHeadingsIntoFixedColumns) {
         {"short start date: room for to", "Monday, May 04, 2009", "Tuesday, May 05, 2009", "Short",
          "", " Short                                                          ",
          "     Monday, May 04, 2009  to  Tuesday, May 05, 2009            "},
-        {"longest start date: the stop date overwrites its end", "Wednesday, September 30, 2009",
-         "Wednesday, December 30, 2009", "A location line longer than 24", std::string(30, 'x'),
-         " A location line longer t                xxxxxxxxxxxxxxxxxxxxxxx",
-         "     Wednesday, September 30, 2Wednesday, December 30, 2009     "},
+        {"22 to 26 characters: the start date moves left, the stop date stays at 31",
+         "Thursday, March 05, 2009", "Saturday, March 07, 2009", "Short", "",
+         " Short                                                          ",
+         "  Thursday, March 05, 2009  to Saturday, March 07, 2009         "},
+        {"longest start date: the stop date follows it, both whole",
+         "Wednesday, September 30, 2009", "Wednesday, December 30, 2009",
+         "A location line longer than 24", std::string(30, 'x'),
+         " A location line longer t               xxxxxxxxxxxxxxxxxxxxxxxx",
+         "Wednesday, September 30, 2009  to Wednesday, December 30, 2009  "},
         {"store not found: blank locations, no dates", "", "", std::string(24, ' '),
          std::string(24, ' '), std::string(64, ' '),
          "       to                                                       "},
