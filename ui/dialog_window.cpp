@@ -111,8 +111,7 @@ class DialogWindow::Binding : public ControlObserver {
                 SyncList();
                 break;
             case ControlChange::kListColumnWidth:
-                m_table->horizontalHeader()->resizeSection(
-                    column, static_cast<CSortListCtrl&>(m_control).GetColumnWidth(column));
+                m_table->horizontalHeader()->resizeSection(column, SectionWidth(column));
                 break;
             case ControlChange::kListCell:
                 m_model->CellChanged(row, column);
@@ -176,7 +175,7 @@ class DialogWindow::Binding : public ControlObserver {
                                           ? QAbstractItemView::SelectRows
                                           : QAbstractItemView::SelectItems);
         for (int column = 0; column < list.GetColumnCount(); ++column) {
-            m_table->horizontalHeader()->resizeSection(column, list.GetColumnWidth(column));
+            m_table->horizontalHeader()->resizeSection(column, SectionWidth(column));
         }
         if (list.SortColumn() >= 0 && list.SortColumn() < list.GetColumnCount()) {
             m_table->horizontalHeader()->setSortIndicatorShown(true);
@@ -191,6 +190,15 @@ class DialogWindow::Binding : public ControlObserver {
             }
         }
         m_bSyncing = false;
+    }
+
+    // A column is shown as wide as the list holds it, and never narrower than its title, so
+    // that no heading is cut off on screen.
+    int SectionWidth(int column) const {
+        auto& list = static_cast<const CSortListCtrl&>(m_control);
+        QFontMetrics metrics(m_table->horizontalHeader()->font());
+        int title = metrics.horizontalAdvance(FromAnsi(list.GetColumn(column).heading)) + 12;
+        return std::max(list.GetColumnWidth(column), title);
     }
 
     void SyncSelection(int row) {

@@ -1,6 +1,7 @@
 // The main dialog and the About box as real widgets: built from their templates, rendered to
 // PNG, and one recap date choice clicked through.
 #include <gtest/gtest.h>
+#include <QBrush>
 #include <QCalendarWidget>
 #include <QImage>
 #include <QLabel>
@@ -35,7 +36,26 @@ class MainDialogSmokeTest : public ::testing::Test {
     QtBackend backend;
 };
 
+// A queue record: line type at 8, quantity at 28, void mark at 29, PLU at 30.
+std::string QueueRecord(char quantity, const char* plu) {
+    std::string line(110, ' ');
+    line.replace(0, 8, "00012345");
+    line[8] = '1';
+    line[28] = quantity;
+    line.replace(30, 5, plu);
+    return line + "\r\n";
+}
+
 TEST_F(MainDialogSmokeTest, SelectionLayoutThenRecapDateChoice) {
+    drive.WriteFile(
+        "C:\\POS\\Brindlemoor_Sales_Recap.csv",
+        "ITEM,PLU,DESCRIPTION,SOLD,UNITS,\r\n"
+        "Burger,00101,Cheeseburger,0,1,\r\nFries,00102,Large fries,0,2,\r\n"
+        ",,Food subtotal,,,\r\nSoda,00201,Fountain soda,0,1,\r\n,,Drink subtotal,,,\r\n");
+    drive.WriteFile(
+        "C:\\BDrive\\QU03052009.QUE",
+        QueueRecord('2', "00101") + QueueRecord('1', "00102") + QueueRecord('4', "00201"));
+    drive.WriteFile("C:\\BDrive\\QU03072009.QUE", QueueRecord('3', "00102"));
     CReportsDlg dlg;
     std::unique_ptr<DialogWindow> window(backend.Show(dlg));
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Tolvane"));
@@ -66,7 +86,16 @@ TEST_F(MainDialogSmokeTest, SelectionLayoutThenRecapDateChoice) {
     EXPECT_FALSE(RenderToPng(*window, QStringLiteral("main_recap_dates")).isEmpty());
 
     emit calendar->clicked(QDate(2009, 3, 7));
-    EXPECT_TRUE(ControlWidget<QTableView>(*window, 1026)->isVisible());
+    auto* table = ControlWidget<QTableView>(*window, 1026);
+    EXPECT_TRUE(table->isVisible());
+    ASSERT_EQ(table->model()->rowCount(), 5);
+    EXPECT_EQ(table->model()->index(1, 3).data().toString(), QStringLiteral("4"));   // Sold
+    EXPECT_EQ(table->model()->index(2, 5).data().toString(), QStringLiteral("10"));  // subtotal
+    // Odd rows are pale yellow with black text.
+    EXPECT_EQ(table->model()->index(1, 0).data(Qt::BackgroundRole).value<QBrush>().color(),
+              QColor(255, 255, 180));
+    // Columns were widened to their texts: "Cheeseburger" fits its column.
+    EXPECT_GE(table->columnWidth(2), table->fontMetrics().horizontalAdvance("Cheeseburger"));
     EXPECT_EQ(banner->text(), QStringLiteral("Select Next Option"));
     EXPECT_FALSE(RenderToPng(*window, QStringLiteral("main_result")).isEmpty());
 }
