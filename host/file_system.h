@@ -3,6 +3,7 @@
 // Names avoid the Win32 macros (CopyFile, DeleteFile, CreateDirectory) so that the Windows
 // variants of this layer can include <windows.h>.
 #include <cstdint>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +40,11 @@ bool RenameFile(std::string_view from, std::string_view to);
 // order (not sorted). An unreachable directory, or a pattern ending in a separator, gives an
 // empty list.
 std::vector<std::string> ListDirectory(std::string_view pattern);
+
+// Opens a file (not a directory) by its Windows path for reading its bytes, unbuffered: the
+// readers of the program read into large buffers of their own, and a stream buffer would
+// only add a copy. nullptr when it cannot be opened. The caller closes it.
+std::FILE* OpenForReading(std::string_view path);
 
 // Reads a whole file into bytes. False when it cannot be opened or read, or is a directory.
 bool ReadFileBytes(std::string_view path, std::string* bytes);

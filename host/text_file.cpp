@@ -22,19 +22,10 @@ TextFileReader::~TextFileReader() {
 
 bool TextFileReader::Open(std::string_view path) {
     Close();
-    std::string host = HostPath(path);
-    // A directory opens as a stream on some hosts and then fails at the first read; it is
-    // not a text file, so it fails here.
-    FileStatus status;
-    if (GetFileStatus(host, &status) && status.isDirectory) {
-        return false;
-    }
-    m_file = std::fopen(host.c_str(), "rb");
+    m_file = OpenForReading(path);
     if (m_file == nullptr) {
         return false;
     }
-    // Reading into our own buffer: the stream's buffer would only add a copy.
-    std::setvbuf(m_file, nullptr, _IONBF, 0);
     if (!m_buffer) {
         m_buffer = std::make_unique<char[]>(kBufferSize);
         m_capacity = kBufferSize;

@@ -14,18 +14,10 @@ QueueFileReader::~QueueFileReader() {
 
 bool QueueFileReader::Open(std::string_view path) {
     Close();
-    std::string host = HostPath(path);
-    // A directory may open as a stream and fail only at the first read; it is no queue file.
-    FileStatus status;
-    if (GetFileStatus(host, &status) && status.isDirectory) {
-        return false;
-    }
-    m_file = std::fopen(host.c_str(), "rb");
+    m_file = OpenForReading(path);
     if (m_file == nullptr) {
         return false;
     }
-    // The reads go straight into our buffer: the stream's own would only add a copy.
-    std::setvbuf(m_file, nullptr, _IONBF, 0);
     if (!m_buffer) {
         m_buffer = std::make_unique_for_overwrite<char[]>(kBufferSize + 1);
     }
