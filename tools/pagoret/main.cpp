@@ -19,6 +19,7 @@
 #include <cstdio>
 #include <string>
 
+#include "common/display.h"
 #include "host/paths.h"
 #include "pagoret/help_window.h"
 #include "pagoret/rtf_document.h"
@@ -46,16 +47,6 @@ int Fail(int code, const QString& message) {
         QMessageBox::critical(nullptr, QStringLiteral("Help"), message);
     }
     return code;
-}
-
-bool HasDisplay() {
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    return true;
-#else
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-           !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#endif
 }
 
 int Run(int argc, char** argv) {

@@ -21,6 +21,7 @@
 #include <string>
 #include <vector>
 
+#include "common/display.h"
 #include "host/paths.h"
 #include "tabulo/preview_window.h"
 #include "tabulo/report_headings.h"
@@ -92,16 +93,6 @@ bool ReadReport(const QString& path, const std::string& given, std::string* byte
     }
     bytes->assign(data.constData(), static_cast<std::size_t>(data.size()));
     return true;
-}
-
-bool HasDisplay() {
-#if defined(Q_OS_WIN) || defined(Q_OS_MACOS)
-    return true;
-#else
-    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") ||
-           !qEnvironmentVariableIsEmpty("DISPLAY") ||
-           !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
-#endif
 }
 
 void StartAutoClose() {
