@@ -96,8 +96,15 @@ bool CReportsDlg::OnInitDialog() {
         AppendSystemMenu(IDM_ABOUTBOX, about);
     }
 
-    bool local = ResolveServer(CommandLine());
-    StageFiles();
+    StartUp(CommandLine(), true);
+    return true;
+}
+
+void CReportsDlg::StartUp(std::string_view commandLine, bool stageFiles) {
+    bool local = ResolveServer(commandLine);
+    if (stageFiles) {
+        StageFiles();
+    }
     m_strBDriveDir =
         local ? std::string("C:\\BDrive\\") : "\\\\" + m_strServerName + "\\C\\BDrive\\";
 
@@ -108,7 +115,6 @@ bool CReportsDlg::OnInitDialog() {
     m_nStartYear = 0;
     m_nStartMonth = 0;
     m_nStartDay = 0;
-    return true;
 }
 
 bool CReportsDlg::ResolveServer(std::string_view commandLine) {

@@ -77,6 +77,14 @@ class CReportsDlg : public Dialog {
     bool ResolveServer(std::string_view commandLine);
     bool IsServerLocal() const { return m_bServerLocal; }
 
+    // --- Start-up ---
+    // The start-up sequence that follows the binding of the controls and the system menu:
+    // resolves the server from `commandLine`, stages the files from it when `stageFiles` is
+    // true, sets the queue directory, blanks the location lines and looks up the store, and
+    // enters the selection layout with no start date. OnInitDialog runs it with the program's
+    // command line and staging; a batch run of the reports runs it without staging.
+    void StartUp(std::string_view commandLine, bool stageFiles);
+
     // --- Start-up staging ---
     void StageFiles();
     static bool DirectoryExists(std::string_view path);

@@ -51,6 +51,16 @@ bool CWorkSheetDlg::OnNotifyEvent(const Notification& notification, long* result
     return DispatchNotify(*this, kNotifyTable, notification, result);
 }
 
+void CWorkSheetDlg::SetSheetDate(const Date& date) {
+    m_nYear = date.year;
+    m_nMonth = date.month;
+    m_nDay = date.day;
+    m_strSheetDate = LongDateText(date);
+    m_strDateStamp = DateStamp(date);
+    m_nWeekOfYear = WeekOfYear(date);
+    m_nWeekdayNumber = WeekdayNumber(date);
+}
+
 bool CWorkSheetDlg::OnInitDialog() {
     Dialog::OnInitDialog();
 
@@ -73,14 +83,7 @@ bool CWorkSheetDlg::OnInitDialog() {
     LocalDateTime now = Now();
     Date today{now.year, now.month, now.day};
     SetWindowText(" Select Data Type---Current Date " + LongDateText(today));
-    m_nYear = today.year;
-    m_nMonth = today.month;
-    m_nDay = today.day;
-
-    m_strSheetDate = LongDateText(today);
-    m_strDateStamp = DateStamp(today);
-    m_nWeekOfYear = WeekOfYear(today);
-    m_nWeekdayNumber = WeekdayNumber(today);
+    SetSheetDate(today);
 
     char banner[128];
     std::snprintf(banner, sizeof banner, "Week Of Year %d   %s", m_nWeekOfYear,

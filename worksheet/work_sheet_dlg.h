@@ -14,6 +14,7 @@
 #include "controls/btn_enh.h"
 #include "controls/sort_list_ctrl.h"
 #include "framework/dialog.h"
+#include "host/dates.h"
 #include "host/process.h"
 #include "worksheet/keypad_entry.h"
 #include "worksheet/sheet_table.h"
@@ -56,6 +57,9 @@ class CWorkSheetDlg : public Dialog, public KeypadSheet {
     int m_nRowCount = 0;                  // rows of the table when the keypad last opened
     std::string m_strCurrentDir;          // current directory when the dialog opened
 
+    // Sets the sheet date and everything derived from it: the date stamp, the long date text,
+    // the week number and the weekday number.
+    void SetSheetDate(const Date& date);
     // Empties the list and creates the 24 sheet columns, each as wide as its title plus 15
     // pixels, and records their widths.
     void SetupSheetColumns();
@@ -93,6 +97,11 @@ class CWorkSheetDlg : public Dialog, public KeypadSheet {
     // empty and " Work Sheet specification file missing" is shown. Creates C:\Store\WS when it
     // is missing.
     void LoadSheet();
+    // Fills the table as LoadSheet would on the sheet date, creating, changing and keeping no
+    // file: the week's file when it is this week's saved sheet, else the specification file
+    // (or, when only the plain copy of it is left, that copy), as the week would start
+    // afresh. A missing specification file is reported as LoadSheet reports it.
+    void PreviewSheet();
     // Fills the (emptied) table from the specification file `source`: description and
     // inventory number of each line, with the store identifier, the date stamp and the line
     // number. A file that cannot be read leaves the table empty, silently.
@@ -105,6 +114,9 @@ class CWorkSheetDlg : public Dialog, public KeypadSheet {
     // whose sheet could not be loaded is not replaced by an empty one. When the file cannot be
     // written the person is told in a message box and the table is kept as it is.
     bool SaveSheet();
+    // A row of the table as the weekly sheet file holds it: columns 0 to 23, each followed by
+    // a comma.
+    std::string SheetFileLine(int row) const;
 
     // --- Printing and help ---
     std::string BuildPrintParameters() const;
@@ -124,6 +136,8 @@ class CWorkSheetDlg : public Dialog, public KeypadSheet {
 
   private:
     enum class SheetFileState { kThisWeek, kOtherWeek, kNotSaved };
+    // LoadSheet, and with `write` false PreviewSheet.
+    void OpenWeek(bool write);
     SheetFileState InspectSheetFile(std::string* dateStamp) const;
     bool KeepOldSheetFile(std::string_view dateStamp, std::string* keptAs);
     void CreateWeekFromSpecification(std::string_view source);

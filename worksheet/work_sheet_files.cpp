@@ -54,8 +54,18 @@ bool IsSheetFileHeader(std::string_view line) {
 }  // namespace
 
 void CWorkSheetDlg::LoadSheet() {
+    OpenWeek(true);
+}
+
+void CWorkSheetDlg::PreviewSheet() {
+    OpenWeek(false);
+}
+
+void CWorkSheetDlg::OpenWeek(bool write) {
     m_strSheetFile = SheetFileName(m_strStoreId, m_nWeekOfYear);
-    MakeSheetDirectory();
+    if (write) {
+        MakeSheetDirectory();
+    }
 
     if (FileExists(m_strSheetFile)) {
         std::string dateStamp;
@@ -63,16 +73,25 @@ void CWorkSheetDlg::LoadSheet() {
             case SheetFileState::kThisWeek:
                 LoadWeeklySheet();
                 return;
-            case SheetFileState::kNotSaved:
+            case SheetFileState::kNotSaved: {
                 // Never written by Save, so it holds no entries: it is a plain copy of the
                 // specification, which an older version of the program left when a new week
                 // was closed without saving. The week starts afresh, from the copy when the
                 // specification itself is gone.
-                CreateWeekFromSpecification(FileExists(kSpecificationFile)
-                                                ? kSpecificationFile
-                                                : std::string_view(m_strSheetFile));
+                std::string_view source = FileExists(kSpecificationFile)
+                                              ? kSpecificationFile
+                                              : std::string_view(m_strSheetFile);
+                if (write) {
+                    CreateWeekFromSpecification(source);
+                } else {
+                    LoadSpecification(source);
+                }
                 return;
+            }
             case SheetFileState::kOtherWeek: {
+                if (!write) {
+                    break;  // the old file would be kept aside and the week start afresh
+                }
                 // The week number comes back every year and the file name has no year, so
                 // the file may hold the same week of an earlier year. It is kept under a name
                 // with its date stamp, and this week starts afresh.
@@ -95,7 +114,11 @@ void CWorkSheetDlg::LoadSheet() {
         AfxMessageBox(" Work Sheet specification file missing");
         return;
     }
-    CreateWeekFromSpecification(kSpecificationFile);
+    if (write) {
+        CreateWeekFromSpecification(kSpecificationFile);
+    } else {
+        LoadSpecification(kSpecificationFile);
+    }
 }
 
 void CWorkSheetDlg::CreateWeekFromSpecification(std::string_view source) {
@@ -193,16 +216,10 @@ bool CWorkSheetDlg::SaveSheet() {
     TextFileWriter writer;
     if (writer.Open(m_strSheetFile)) {
         writer.WriteLine(SheetFileHeaderLine());
-        std::string line;
         // Every row, in the order shown: an empty description or a long sheet is no reason
         // to drop the rows below it.
         for (int row = 0; row < m_lstSheet.GetItemCount(); ++row) {
-            line.clear();
-            for (int column = 0; column < kSheetColumnCount; ++column) {
-                line += m_lstSheet.GetItemText(row, column);
-                line += ',';
-            }
-            writer.WriteLine(line);
+            writer.WriteLine(SheetFileLine(row));
         }
         if (writer.Commit()) {
             return true;
@@ -212,6 +229,15 @@ bool CWorkSheetDlg::SaveSheet() {
                   " could not be written. The entries are still on the screen; close any "
                   "program that has this file open and press Save again.");
     return false;
+}
+
+std::string CWorkSheetDlg::SheetFileLine(int row) const {
+    std::string line;
+    for (int column = 0; column < kSheetColumnCount; ++column) {
+        line += m_lstSheet.GetItemText(row, column);
+        line += ',';
+    }
+    return line;
 }
 
 }  // namespace tolvane
