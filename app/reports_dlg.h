@@ -114,7 +114,16 @@ class CReportsDlg : public Dialog {
     // Fills column 5: Sold times Units on item rows, the group's sum on subtotal rows.
     void ComputeTotalUnits();
     void OnClickWriteFile();
+    // Writes the recap table to its file, RecapFilePath(), and keeps the path in
+    // m_strRecapFile; a failure is passed over silently.
     void WriteRecapFile();
+    // "C:\pos\Recap%s%s.csv" of the store number and the start date's queue file name.
+    std::string RecapFilePath() const;
+    // Writes the recap file's content to `path` (a Windows path, or a path of this host): the
+    // header line, then rows 0 to m_nItemCount - 1 in the list's order, each cell followed by
+    // a comma and one more comma at the end. The file is replaced whole or not at all; false
+    // when it could not be written.
+    bool WriteRecapTable(std::string_view path) const;
     void OnClickPrintDisplay();
     std::string BuildPrintParameters(std::string_view title, std::string_view file) const;
     void RunPrintTool();

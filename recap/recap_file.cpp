@@ -19,13 +19,22 @@ void CReportsDlg::OnClickWriteFile() {
 }
 
 void CReportsDlg::WriteRecapFile() {
-    m_strRecapFile = "C:\\pos\\Recap" + m_strStoreNumber + m_strStartQueueFile + ".csv";
+    m_strRecapFile = RecapFilePath();
+    // A file that cannot be written is passed over without a message: Print Display still
+    // hands the path on.
+    WriteRecapTable(m_strRecapFile);
+}
+
+std::string CReportsDlg::RecapFilePath() const {
+    return "C:\\pos\\Recap" + m_strStoreNumber + m_strStartQueueFile + ".csv";
+}
+
+bool CReportsDlg::WriteRecapTable(std::string_view path) const {
     // The file is written beside its place and renamed over the earlier one, so a failure
-    // never leaves a torn file. A file that cannot be written is passed over without a
-    // message: Print Display still hands the path on.
+    // never leaves a torn file.
     TextFileWriter writer;
-    if (!writer.Open(m_strRecapFile)) {
-        return;
+    if (!writer.Open(path)) {
+        return false;
     }
     writer.WriteLine(kRecapHeader);
     std::string line;
@@ -38,7 +47,7 @@ void CReportsDlg::WriteRecapFile() {
         line += ',';
         writer.WriteLine(line);
     }
-    writer.Commit();
+    return writer.Commit();
 }
 
 }  // namespace tolvane
