@@ -15,27 +15,9 @@
 namespace tolvane {
 namespace {
 
-constexpr const char* kSpecFile = "C:\\POS\\WS.csv";
-constexpr const char* kWeekFile = "C:\\Store\\WS\\WS123409.csv";
-const std::string kHeader =
-    "Item,Mon,Tue,Wed,Thu,Fri,Sat,Sun,Mdse,Crdts,Mon,Tue,Wed,Thu,Fri,Sat,Sun,Lost,In/Out,QOH,"
-    "InvN,Store,Date,Count,\r\n";
 const std::string kSaveFailed =
     "Work Sheet NOT saved: C:\\Store\\WS\\WS123409.csv could not be written. The entries are "
     "still on the screen; close any program that has this file open and press Save again.";
-
-// A line of a weekly sheet file: the given cells, every other one empty.
-std::string SheetLine(const std::map<int, std::string>& cells) {
-    std::string line;
-    for (int column = 0; column < kSheetColumnCount; ++column) {
-        auto found = cells.find(column);
-        if (found != cells.end()) {
-            line += found->second;
-        }
-        line += ',';
-    }
-    return line + "\r\n";
-}
 
 // The line of an item just taken from the specification file.
 std::string NewItemLine(const std::string& description, const std::string& inventory,

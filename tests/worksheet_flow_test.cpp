@@ -21,24 +21,6 @@
 namespace tolvane {
 namespace {
 
-constexpr const char* kSpecFile = "C:\\POS\\WS.csv";
-constexpr const char* kWeekFile = "C:\\Store\\WS\\WS123409.csv";
-const std::string kHeader =
-    "Item,Mon,Tue,Wed,Thu,Fri,Sat,Sun,Mdse,Crdts,Mon,Tue,Wed,Thu,Fri,Sat,Sun,Lost,In/Out,QOH,"
-    "InvN,Store,Date,Count,\r\n";
-
-std::string SheetLine(const std::map<int, std::string>& cells) {
-    std::string line;
-    for (int column = 0; column < kSheetColumnCount; ++column) {
-        auto found = cells.find(column);
-        if (found != cells.end()) {
-            line += found->second;
-        }
-        line += ',';
-    }
-    return line + "\r\n";
-}
-
 // The lines of a file written by the stand-in program.
 std::vector<std::string> Lines(const std::string& text) {
     std::vector<std::string> lines;

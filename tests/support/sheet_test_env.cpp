@@ -1,5 +1,7 @@
 #include "support/sheet_test_env.h"
 
+#include "worksheet/sheet_table.h"
+
 #include <chrono>
 #include <filesystem>
 #include <optional>
@@ -61,6 +63,18 @@ std::string SheetTestEnv::WaitForFile(std::string_view windowsPath, int timeoutM
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return {};
+}
+
+std::string SheetLine(const std::map<int, std::string>& cells) {
+    std::string line;
+    for (int column = 0; column < kSheetColumnCount; ++column) {
+        auto found = cells.find(column);
+        if (found != cells.end()) {
+            line += found->second;
+        }
+        line += ',';
+    }
+    return line + "\r\n";
 }
 
 }  // namespace tolvane

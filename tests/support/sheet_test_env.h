@@ -5,6 +5,7 @@
 //   SheetTestEnv env;                       // Thursday 5 March 2009, "SERVER 1234", C:\POS
 //   env.drive.WriteFile("C:\\POS\\WS.csv", "Buns,4711,\r\n");
 //   env.SetToday({2010, 3, 4});
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -12,6 +13,16 @@
 #include "support/temp_drive.h"
 
 namespace tolvane {
+
+// The files of store 1234's week 9 of 2009, the environment's default.
+inline constexpr const char* kSpecFile = "C:\\POS\\WS.csv";
+inline constexpr const char* kWeekFile = "C:\\Store\\WS\\WS123409.csv";
+inline const std::string kHeader =
+    "Item,Mon,Tue,Wed,Thu,Fri,Sat,Sun,Mdse,Crdts,Mon,Tue,Wed,Thu,Fri,Sat,Sun,Lost,In/Out,QOH,"
+    "InvN,Store,Date,Count,\r\n";
+
+// A line of a weekly sheet file: the given cells, every other one empty.
+std::string SheetLine(const std::map<int, std::string>& cells);
 
 class SheetTestEnv {
   public:
