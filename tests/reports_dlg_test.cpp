@@ -18,7 +18,7 @@ namespace {
 constexpr int kAllIds[] = {1000, 1001, 1002, 1004, 1003, 1005, 1034, 1026, 1037, 1038, 1044};
 
 class ReportsDlgTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         SetComputerNameSource([] { return std::optional<std::string>("STORE7"); });
         SetCommandLine("");
@@ -68,8 +68,8 @@ TEST_F(ReportsDlgTest, ControlsAreCreatedInTemplateOrder) {
     for (Control* control : dlg.Controls()) {
         ids.push_back(control->GetDlgCtrlID());
     }
-    EXPECT_EQ(ids, (std::vector<int>{1000, 1001, 1002, 1004, 1003, 1005, 1034, 1026, 1037, 1038,
-                                     1044}));
+    EXPECT_EQ(ids,
+              (std::vector<int>{1000, 1001, 1002, 1004, 1003, 1005, 1034, 1026, 1037, 1038, 1044}));
     EXPECT_EQ(dlg.GetDlgItem(1026), &dlg.m_List);
     EXPECT_EQ(dlg.GetDlgItem(1003), &dlg.m_btnStart);
     EXPECT_EQ(CaptionOf(dlg, 1003), "Start Time");
@@ -233,9 +233,12 @@ TEST_F(ReportsDlgTest, ExitEscapeAndCloseBoxEndInEveryState) {
         for (Way way : {kExit, kEscape, kCloseBox, kEnter}) {
             CReportsDlg dialog;
             ui->Open(dialog);
-            if (state >= 1) Click(dialog, 1002);
-            if (state >= 2) SelectDate(dialog, 1004, {2009, 3, 5});
-            if (state >= 3) SelectDate(dialog, 1004, {2009, 3, 6});
+            if (state >= 1)
+                Click(dialog, 1002);
+            if (state >= 2)
+                SelectDate(dialog, 1004, {2009, 3, 5});
+            if (state >= 3)
+                SelectDate(dialog, 1004, {2009, 3, 6});
             switch (way) {
                 case kExit:
                     EXPECT_TRUE(Click(dialog, 1000));

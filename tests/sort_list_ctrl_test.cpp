@@ -43,8 +43,8 @@ TEST(SortListCtrl, AddItemCreatesRowsAndSetsCells) {
     EXPECT_NE(list.AddItem(1, 2, "cell"), 0);
     EXPECT_EQ(list.AddItem(5, 1, "no such row"), 0);
     EXPECT_EQ(list.GetItemText(1, 2), "cell");
-    EXPECT_EQ(list.GetItemText(1, 1), "");   // never written
-    EXPECT_EQ(list.GetItemText(9, 0), "");   // no such row
+    EXPECT_EQ(list.GetItemText(1, 1), "");  // never written
+    EXPECT_EQ(list.GetItemText(9, 0), "");  // no such row
     EXPECT_EQ(list.GetItemData(1), 1u);
 }
 
@@ -54,9 +54,9 @@ TEST(SortListCtrl, CompareTextsFoldsOnlyAsciiLetters) {
         const char* b;
         int sign;
     } cases[] = {
-        {"Apple", "apple", 0},  {"ab", "abc", -1},   {"_", "a", -1},
-        {"10", "9", -1},        {"B", "a", 1},       {"", "", 0},
-        {"\xE9", "\xC9", 1},    {"ABC", "abd", -1},  {"z", "\x80", -1},
+        {"Apple", "apple", 0}, {"ab", "abc", -1},  {"_", "a", -1},
+        {"10", "9", -1},       {"B", "a", 1},      {"", "", 0},
+        {"\xE9", "\xC9", 1},   {"ABC", "abd", -1}, {"z", "\x80", -1},
     };
     for (const Case& c : cases) {
         int order = CSortListCtrl::CompareTexts(c.a, c.b);

@@ -2,8 +2,12 @@
 
 namespace tolvane {
 
-bool InstallSystemMenu(QWidget&, const Dialog&) { return false; }
+bool InstallSystemMenu(QWidget&, const Dialog&) {
+    return false;
+}
 
-bool HandleSystemMenuMessage(const QByteArray&, void*, Dialog&) { return false; }
+bool HandleSystemMenuMessage(const QByteArray&, void*, Dialog&) {
+    return false;
+}
 
 }  // namespace tolvane
