@@ -50,7 +50,7 @@ class HeadlessBackend : public UiBackend {
     int WaitCursorDepth() const { return m_nWaitDepth; }
     // How many times the wait cursor was shown.
     int WaitCursorShows() const { return m_nWaitShows; }
-    // The greatest nesting depth of the wait cursor seen so far.
+    // True once the wait cursor has been shown.
     bool WaitCursorWasShown() const { return m_nWaitShows > 0; }
 
   private:
