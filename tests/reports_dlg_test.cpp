@@ -76,42 +76,37 @@ TEST_F(ReportsDlgTest, ControlsAreCreatedInTemplateOrder) {
     EXPECT_EQ(CaptionOf(dlg, 1005), "Stop Time");
 }
 
-struct ServerCase {
-    const char* commandLine;
-    std::optional<std::string> computerName;
-    const char* root;
-    const char* queueDir;
-    const char* serverName;
-};
-
-class ServerResolutionTest : public ReportsDlgTest,
-                             public ::testing::WithParamInterface<ServerCase> {};
-
-TEST_P(ServerResolutionTest, RootAndQueueDirectories) {
-    const ServerCase& c = GetParam();
-    SetComputerNameSource([name = c.computerName] { return name; });
-    SetCommandLine(c.commandLine);
-    Open();
-    EXPECT_EQ(dlg.m_strRootDir, c.root);
-    EXPECT_EQ(dlg.m_strBDriveDir, c.queueDir);
-    EXPECT_EQ(dlg.m_strServerName, c.serverName);
+TEST_F(ReportsDlgTest, ServerComesFromTheCommandLineAndTheComputerName) {
+    struct Case {
+        const char* commandLine;
+        std::optional<std::string> computerName;
+        const char* root;
+        const char* queueDir;
+        const char* serverName;
+    } cases[] = {
+        {"", "STORE7", "C:\\", "C:\\BDrive\\", "STORE7"},
+        {"store7", "STORE7", "C:\\", "C:\\BDrive\\", "store7"},
+        {"StOrE7 1234", "STORE7", "C:\\", "C:\\BDrive\\", "StOrE7"},
+        {"R1", "STORE7", "C:\\", "C:\\BDrive\\", "STORE7"},  // too short for a name
+        {"REG1", "STORE7", "\\\\REG1\\C\\", "\\\\REG1\\C\\BDrive\\", "REG1"},
+        {"  REG1   X99  ", "STORE7", "\\\\REG1\\C\\", "\\\\REG1\\C\\BDrive\\", "REG1"},
+        // A word of 20 characters or more is taken whole.
+        {"pos-server.example-store.local 12", "STORE7", "\\\\pos-server.example-store.local\\C\\",
+         "\\\\pos-server.example-store.local\\C\\BDrive\\", "pos-server.example-store.local"},
+        // An unreadable computer name: no server named means this computer.
+        {"", std::nullopt, "C:\\", "C:\\BDrive\\", ""},
+        {"REG1", std::nullopt, "\\\\REG1\\C\\", "\\\\REG1\\C\\BDrive\\", "REG1"},
+    };
+    for (const Case& c : cases) {
+        SetComputerNameSource([name = c.computerName] { return name; });
+        SetCommandLine(c.commandLine);
+        CReportsDlg dialog;
+        ui->Open(dialog);
+        EXPECT_EQ(dialog.m_strRootDir, c.root) << "'" << c.commandLine << "'";
+        EXPECT_EQ(dialog.m_strBDriveDir, c.queueDir) << "'" << c.commandLine << "'";
+        EXPECT_EQ(dialog.m_strServerName, c.serverName) << "'" << c.commandLine << "'";
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    CommandLines, ServerResolutionTest,
-    ::testing::Values(
-        ServerCase{"", "STORE7", "C:\\", "C:\\BDrive\\", "STORE7"},
-        ServerCase{"store7", "STORE7", "C:\\", "C:\\BDrive\\", "store7"},
-        ServerCase{"StOrE7 1234", "STORE7", "C:\\", "C:\\BDrive\\", "StOrE7"},
-        ServerCase{"R1", "STORE7", "C:\\", "C:\\BDrive\\", "STORE7"},
-        ServerCase{"REG1", "STORE7", "\\\\REG1\\C\\", "\\\\REG1\\C\\BDrive\\", "REG1"},
-        ServerCase{"  REG1   X99  ", "STORE7", "\\\\REG1\\C\\", "\\\\REG1\\C\\BDrive\\", "REG1"},
-        ServerCase{"pos-server.example-store.local 12", "STORE7",
-                   "\\\\pos-server.example-store.local\\C\\",
-                   "\\\\pos-server.example-store.local\\C\\BDrive\\",
-                   "pos-server.example-store.local"},
-        ServerCase{"", std::nullopt, "C:\\", "C:\\BDrive\\", ""},
-        ServerCase{"REG1", std::nullopt, "\\\\REG1\\C\\", "\\\\REG1\\C\\BDrive\\", "REG1"}));
 
 TEST_F(ReportsDlgTest, RecapTakesTwoDatesAndEntersTheResultLayout) {
     Open();
