@@ -23,9 +23,6 @@ constexpr int kIdBack = 1037;
 constexpr int kIdWriteFile = 1038;
 constexpr int kIdPrintDisplay = 1044;
 
-constexpr COLORREF kBannerText = 0x00FFFFFF;  // white
-constexpr COLORREF kBannerBack = 0x00FF0000;  // blue
-
 const ClickEntry<CReportsDlg> kClickTable[] = {
     {kIdExit, &CReportsDlg::OnClickExit},
     {kIdSalesRecap, &CReportsDlg::OnClickDailySalesRecap},
@@ -154,9 +151,7 @@ void CReportsDlg::OnClickExit() {
 }
 
 void CReportsDlg::ShowBanner(std::string_view text) {
-    m_btnBanner.ShowWindow(false);
-    m_btnBanner.SetCaptionAndColors(text, kBannerText, kBannerBack, 0, 0, 0, 0, 0);
-    m_btnBanner.ShowWindow(true);
+    ShowBannerText(m_btnBanner, text);
 }
 
 void CReportsDlg::SetDisplayMode(int mode) {

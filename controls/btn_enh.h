@@ -31,4 +31,8 @@ class CBtnEnh : public Control {
     std::optional<COLORREF> m_clrBack;
 };
 
+// Puts a text on a status banner in white on blue, hiding the banner while it changes: the
+// look of every banner of the program.
+void ShowBannerText(CBtnEnh& banner, std::string_view text);
+
 }  // namespace tolvane

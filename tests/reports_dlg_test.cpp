@@ -257,6 +257,33 @@ TEST_F(ReportsDlgTest, ExitEscapeAndCloseBoxEndInEveryState) {
     }
 }
 
+TEST_F(ReportsDlgTest, BannerIsHiddenWhileItsTextAndColoursChange) {
+    struct Recorder : ControlObserver {
+        std::vector<std::string> steps;
+        void OnControlChanged(Control& control, ControlChange change, int, int) override {
+            switch (change) {
+                case ControlChange::kVisibility:
+                    steps.push_back(control.IsWindowVisible() ? "show" : "hide");
+                    break;
+                case ControlChange::kColors:
+                    steps.push_back("colours");
+                    break;
+                case ControlChange::kText:
+                    steps.push_back("text " + control.GetWindowText());
+                    break;
+                default:
+                    break;
+            }
+        }
+    } recorder;
+    Open();
+    dlg.m_btnBanner.SetObserver(&recorder);
+    dlg.ShowBanner("Select Next Option");
+    dlg.m_btnBanner.SetObserver(nullptr);
+    EXPECT_EQ(recorder.steps,
+              (std::vector<std::string>{"hide", "colours", "text Select Next Option", "show"}));
+}
+
 TEST(QueueFileName, FormsMonthDayYear) {
     EXPECT_EQ(QueueFileName({2009, 3, 5}), "QU03052009.QUE");
     EXPECT_EQ(QueueFileName({2010, 12, 31}), "QU12312010.QUE");

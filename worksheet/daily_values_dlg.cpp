@@ -25,9 +25,6 @@ constexpr int kIdZero = 1042;
 constexpr int kIdUp = 1043;
 constexpr int kIdDown = 1044;
 
-constexpr COLORREF kBannerText = 0x00FFFFFF;  // white
-constexpr COLORREF kBannerBack = 0x00FF0000;  // blue
-
 const ClickEntry<CDailyValuesDlg> kClickTable[] = {
     {kIdZero, &CDailyValuesDlg::OnClick0},
     {kIdOne, &CDailyValuesDlg::OnClick1},
@@ -78,9 +75,7 @@ bool CDailyValuesDlg::OnInitDialog() {
 }
 
 void CDailyValuesDlg::ShowDayBanner(std::string_view text) {
-    m_btnDayBanner.ShowWindow(false);
-    m_btnDayBanner.SetCaptionAndColors(text, kBannerText, kBannerBack, 0, 0, 0, 0, 0);
-    m_btnDayBanner.ShowWindow(true);
+    ShowBannerText(m_btnDayBanner, text);
 }
 
 void CDailyValuesDlg::Show(const KeypadDisplay& display) {
