@@ -114,4 +114,21 @@ bool TextFileReader::ReadLine(std::string_view* line) {
     }
 }
 
+// Writing is the same on every host; opening and committing live in the _posix and _win32
+// variants, which know how to reach the disk and replace a file in one step.
+void TextFileWriter::Write(std::string_view text) {
+    if (m_file == nullptr || m_failed) {
+        m_failed = true;
+        return;
+    }
+    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), m_file) != text.size()) {
+        m_failed = true;
+    }
+}
+
+void TextFileWriter::WriteLine(std::string_view line) {
+    Write(line);
+    Write("\r\n");
+}
+
 }  // namespace tolvane

@@ -47,21 +47,6 @@ bool TextFileWriter::Open(std::string_view path) {
     return true;
 }
 
-void TextFileWriter::Write(std::string_view text) {
-    if (m_file == nullptr || m_failed) {
-        m_failed = true;
-        return;
-    }
-    if (!text.empty() && std::fwrite(text.data(), 1, text.size(), m_file) != text.size()) {
-        m_failed = true;
-    }
-}
-
-void TextFileWriter::WriteLine(std::string_view line) {
-    Write(line);
-    Write("\r\n");
-}
-
 bool TextFileWriter::Commit() {
     if (m_file == nullptr) {
         return false;
