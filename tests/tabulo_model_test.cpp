@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-#include "common/windows_1252.h"
+#include "host/windows_1252.h"
 #include "tabulo/report_headings.h"
 #include "tabulo/report_table.h"
 #include "tabulo/tabulo_options.h"

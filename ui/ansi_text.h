@@ -1,12 +1,10 @@
 #pragma once
 // The program's texts are single-byte Windows-1252, as the POS writes them.
 #include <QString>
-#include <string>
 #include <string_view>
 
 namespace tolvane {
 
 QString FromAnsi(std::string_view text);
-std::string ToAnsi(const QString& text);
 
 }  // namespace tolvane

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "common/windows_1252.h"
+#include "host/windows_1252.h"
 
 namespace tolvane {
 

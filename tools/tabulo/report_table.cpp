@@ -1,6 +1,6 @@
 #include "tabulo/report_table.h"
 
-#include "common/windows_1252.h"
+#include "host/windows_1252.h"
 
 namespace tolvane {
 namespace {

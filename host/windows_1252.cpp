@@ -1,4 +1,4 @@
-#include "common/windows_1252.h"
+#include "host/windows_1252.h"
 
 namespace tolvane {
 namespace {

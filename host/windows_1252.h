@@ -1,5 +1,6 @@
 #pragma once
-// Windows-1252, the single-byte character set in which the POS writes its files.
+// Windows-1252, the single-byte character set in which the POS writes its files and in which
+// the program and its outside programs show them.
 #include <string>
 #include <string_view>
 
