@@ -116,6 +116,18 @@ bool TextFileReader::ReadLine(std::string_view* line) {
 
 // Writing is the same on every host; opening and committing live in the _posix and _win32
 // variants, which know how to reach the disk and replace a file in one step.
+TextFileWriter::~TextFileWriter() {
+    Abandon();
+}
+
+void TextFileWriter::Abandon() {
+    if (m_file != nullptr) {
+        std::fclose(m_file);
+        m_file = nullptr;
+        std::remove(m_tempPath.c_str());
+    }
+}
+
 void TextFileWriter::Write(std::string_view text) {
     if (m_file == nullptr || m_failed) {
         m_failed = true;

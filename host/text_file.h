@@ -55,6 +55,9 @@ class TextFileWriter {
     bool Commit();
 
   private:
+    // Closes and removes an unfinished temporary file.
+    void Abandon();
+
     std::FILE* m_file = nullptr;
     std::string m_tempPath;    // host path of the temporary file
     std::string m_targetPath;  // host path of the target

@@ -11,20 +11,8 @@
 
 namespace tolvane {
 
-TextFileWriter::~TextFileWriter() {
-    if (m_file != nullptr) {
-        std::fclose(m_file);
-        m_file = nullptr;
-        unlink(m_tempPath.c_str());
-    }
-}
-
 bool TextFileWriter::Open(std::string_view path) {
-    if (m_file != nullptr) {
-        std::fclose(m_file);
-        m_file = nullptr;
-        unlink(m_tempPath.c_str());
-    }
+    Abandon();
     m_failed = false;
     m_targetPath = HostPath(path);
 

@@ -10,20 +10,8 @@
 
 namespace tolvane {
 
-TextFileWriter::~TextFileWriter() {
-    if (m_file != nullptr) {
-        std::fclose(m_file);
-        m_file = nullptr;
-        DeleteFileA(m_tempPath.c_str());
-    }
-}
-
 bool TextFileWriter::Open(std::string_view path) {
-    if (m_file != nullptr) {
-        std::fclose(m_file);
-        m_file = nullptr;
-        DeleteFileA(m_tempPath.c_str());
-    }
+    Abandon();
     m_failed = false;
     m_targetPath = HostPath(path);
     DWORD attributes = GetFileAttributesA(m_targetPath.c_str());

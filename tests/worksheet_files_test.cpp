@@ -1,4 +1,4 @@
-// The week's files of the work sheet: a new week from the specification file, saved sheets
+// The week's files of the work sheet: a new week from the item list, saved sheets
 // read back and written again byte for byte, and the ways a week's file can go wrong.
 #include <gtest/gtest.h>
 
@@ -19,7 +19,7 @@ const std::string kSaveFailed =
     "Work Sheet NOT saved: C:\\Store\\WS\\WS123409.csv could not be written. The entries are "
     "still on the screen; close any program that has this file open and press Save again.";
 
-// The line of an item just taken from the specification file.
+// The line of an item just taken from the item list.
 std::string NewItemLine(const std::string& description, const std::string& inventory,
                         const std::string& stamp, int count) {
     return SheetLine({{0, description},
@@ -91,7 +91,7 @@ TEST_F(SheetFilesTest, MissingSpecificationLeavesTheTableEmpty) {
     EXPECT_FALSE(env.drive.Exists(kWeekFile));
     EXPECT_TRUE(env.drive.Exists("C:\\Store\\WS"));
     // Save has nothing to write and writes nothing: the week will still start from the
-    // specification once it is there.
+    // item list once it is there.
     ASSERT_TRUE(Click(sheet, 1042));
     EXPECT_FALSE(env.drive.Exists(kWeekFile));
     EXPECT_EQ(ui->Messages().size(), 1u);

@@ -6,7 +6,7 @@
 // Columns: 0 item description; 1-7 received Monday to Sunday; 8 their total (Mdse); 9 credits;
 // 10-16 wasted Monday to Sunday; 17 their total (Lost); 18 transfers; 19 quantity on hand;
 // 20 inventory number; 21 store identifier and 22 date stamp of the week file's creation;
-// 23 the item's line number in the specification file.
+// 23 the item's line number in the item list.
 #include <array>
 #include <string>
 #include <string_view>
@@ -51,7 +51,7 @@ inline constexpr std::size_t kMaxCellText = 39;
 // The store identifier holds at most this many characters of the command line's word.
 inline constexpr std::size_t kMaxStoreIdLength = 31;
 
-// The work sheet specification file: one item per line, "description,inventory number,".
+// The work sheet item list: one item per line, "description,inventory number,".
 inline constexpr std::string_view kSpecificationFile = "c:\\POS\\WS.csv";
 // The directory of the weekly sheet files, and its parent.
 inline constexpr std::string_view kStoreDirectory = "C:\\Store";

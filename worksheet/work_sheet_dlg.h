@@ -90,19 +90,19 @@ class CWorkSheetDlg : public Dialog, public KeypadSheet {
 
     // --- The week's files ---
     // Names the week's file and fills the table from it. A week without a file starts from the
-    // specification file and is written at once, in the layout Save writes. So does a week
+    // item list and is written at once, in the layout Save writes. So does a week
     // whose file was created in another year's week (that file is first kept under a name with
     // its date stamp) and a week whose file is no saved sheet (a plain copy of the
-    // specification, holding no entries). Without the specification file the table stays
-    // empty and " Work Sheet specification file missing" is shown. Creates C:\Store\WS when it
+    // item list, holding no entries). Without the item list the table stays
+    // empty and a message box says the item list is missing. Creates C:\Store\WS when it
     // is missing.
     void LoadSheet();
     // Fills the table as LoadSheet would on the sheet date, creating, changing and keeping no
-    // file: the week's file when it is this week's saved sheet, else the specification file
+    // file: the week's file when it is this week's saved sheet, else the item list
     // (or, when only the plain copy of it is left, that copy), as the week would start
-    // afresh. A missing specification file is reported as LoadSheet reports it.
+    // afresh. A missing item list is reported as LoadSheet reports it.
     void PreviewSheet();
-    // Fills the (emptied) table from the specification file `source`: description and
+    // Fills the (emptied) table from the item list `source`: description and
     // inventory number of each line, with the store identifier, the date stamp and the line
     // number. A file that cannot be read leaves the table empty, silently.
     void LoadSpecification(std::string_view source = kSpecificationFile);

@@ -1,5 +1,5 @@
 // The week's files of the work sheet: loading the sheet table from the weekly sheet file or
-// the specification file, and saving it.
+// the item list, and saving it.
 #include <string>
 #include <vector>
 
@@ -75,9 +75,9 @@ void CWorkSheetDlg::OpenWeek(bool write) {
                 return;
             case SheetFileState::kNotSaved: {
                 // Never written by Save, so it holds no entries: it is a plain copy of the
-                // specification, which an older version of the program left when a new week
+                // item list, which an older version of the program left when a new week
                 // was closed without saving. The week starts afresh, from the copy when the
-                // specification itself is gone.
+                // item list itself is gone.
                 std::string_view source = FileExists(kSpecificationFile)
                                               ? kSpecificationFile
                                               : std::string_view(m_strSheetFile);

@@ -44,7 +44,7 @@ struct Modifier {
 };
 const std::vector<Modifier>& DemoModifiers();
 
-// The work sheet specification file: "description,inventory number," per line, CRLF.
+// The work sheet item list: "description,inventory number," per line, CRLF.
 std::string WorkSheetSpecificationText();
 
 }  // namespace tolvane
